@@ -1,0 +1,156 @@
+#include "screens/MDIMain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include "core-data/catalogue.h"
+#include "screens/platform.h"
+#include "text/web_site.h"
+
+namespace qiro {
+namespace {
+
+struct MenuEntry {
+  int level;  // 1: a menu of the bar, 2: an entry of the last menu
+  const char* name;
+  const char* caption;  // "-" is a separator
+  void (MDIMain::*handler)();
+  bool available;
+};
+
+}  // namespace
+
+MDIMain::MDIMain(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("MDIMain"));
+  setWindowTitle(tr("QIRO功率电感设计工具3.0内部版"));
+  setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
+  area_ = new QMdiArea(this);
+  area_->setObjectName(QStringLiteral("mdiArea"));
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(area_);
+  resize(1280, 820);
+  BuildMenus();
+  MDIForm_Load();
+}
+
+MDIMain::~MDIMain() = default;
+
+void MDIMain::BuildMenus() {
+  // clang-format off
+  static const MenuEntry kMenus[] = {
+    {1, "meuFile", "文件(&F)", nullptr, true},
+    {2, "meuRequestSample", "样品申请(&S)", &MDIMain::meuRequestSample_Click, true},
+    {2, "meuExit", "退出(&X)", &MDIMain::meuExit_Click, true},
+    {1, "meuTools", "电感计算工具(&D)", nullptr, true},
+    {2, "menToroidalL", "电感综合计算(&L)", &MDIMain::menToroidalL_Click, true},
+    {2, "meuChoise", "磁芯简单选型(&C)", &MDIMain::meuChoise_Click, true},
+    {2, "meuCoreChoise", "磁芯高级选型(&G)", &MDIMain::meuCoreChoise_Click, false},
+    {2, "menTest", "测试", &MDIMain::menTest_Click, false},
+    {1, "menuDiankang", "电抗器辅助设计(&I)", nullptr, false},
+    {2, "menuURdanlirao", "双R棒单层立绕UR(&S)", &MDIMain::menuURdanlirao_Click, false},
+    {2, "menuURshuanglirao", "双R棒内外包立绕UR(&D)", nullptr, false},
+    {2, "menuERdanlirao", "单R棒单层立绕ER(&E)", nullptr, false},
+    {2, "space_01", "-", nullptr, false},
+    {2, "menuUIshuangpingrao", "双方心柱漆包线平绕UI(&F)", nullptr, false},
+    {2, "menuEIdanpingrao", "单方心柱漆包线平绕EI(&G)", nullptr, false},
+    {2, "space_02", "-", nullptr, false},
+    {2, "menuUIshuanglirao", "双方心柱单层立绕UI(&H)", nullptr, false},
+    {2, "menuEIdanlirao", "单方心柱单层立绕EI(&I)", nullptr, false},
+    {2, "space_03", "-", nullptr, false},
+    {2, "menuUIshuangborao", "双方心柱箔绕UI(&J)", nullptr, false},
+    {2, "menuEIdanborao", "单方心柱箔绕EI(&K)", nullptr, false},
+    {1, "menuTop", "电路拓扑电感量计算(&T)", nullptr, true},
+    {2, "menuPFC", "PFC电感感量计算(&P)", &MDIMain::menuPFC_Click, true},
+    {2, "menuBoost", "BOOST电感感量计算(&B)", &MDIMain::menuBoost_Click, true},
+    {2, "menuBuck", "BUCK电感感量计算(&U)", &MDIMain::menuBuck_Click, true},
+    {2, "menuBuckBoost", "BUCK-BOOST电感感量计算(&K)", &MDIMain::menuBuckBoost_Click, true},
+    {2, "menuNibianLC", "逆变LC电感感量计算(&N)", &MDIMain::menuNibianLC_Click, true},
+    {2, "menuQuanqiao", "全桥电感感量计算(&H)", &MDIMain::menuQuanqiao_Click, true},
+    {2, "menuZhengji", "正激电感感量计算&(J)", &MDIMain::menuZhengji_Click, true},
+    {2, "menuTuiwan", "推挽电感感量计算(&W)", &MDIMain::menuTuiwan_Click, true},
+    {1, "meuHelp", "帮助(&H)", nullptr, true},
+    {2, "meuHelpMain", "帮助主题(&M)", &MDIMain::meuHelpMain_Click, true},
+    {2, "meuAbout", "关于(&A)", &MDIMain::meuAbout_Click, true},
+  };
+  // clang-format on
+  QMenu* current = nullptr;
+  for (const MenuEntry& entry : kMenus) {
+    const QString name = QString::fromUtf8(entry.name);
+    const QString caption = QString::fromUtf8(entry.caption);
+    if (entry.level == 1) {
+      current = menuBar()->addMenu(caption);
+      current->setObjectName(name);
+      current->menuAction()->setObjectName(name);
+      current->menuAction()->setEnabled(entry.available);
+      current->setEnabled(entry.available);
+      continue;
+    }
+    QAction* action = nullptr;
+    if (caption == QLatin1String("-")) {
+      action = current->addSeparator();
+    } else {
+      action = current->addAction(caption);
+      if (entry.handler) connect(action, &QAction::triggered, this, entry.handler);
+    }
+    action->setObjectName(name);
+    action->setEnabled(entry.available);
+  }
+}
+
+QWidget* MDIMain::OpenChild(const QString& screenName,
+                            const std::function<QWidget*()>& create) {
+  QPointer<QWidget>& slot = children_[screenName];
+  if (!slot) {
+    QWidget* screen = create();
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = area_->addSubWindow(screen);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    slot = screen;
+    screen->show();
+    return screen;
+  }
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(slot->parentWidget())) {
+    if (sub->isMinimized()) sub->showNormal();
+    area_->setActiveSubWindow(sub);
+  }
+  slot->raise();
+  return slot;
+}
+
+void MDIMain::closeEvent(QCloseEvent* event) {
+  // The area does not close its windows by itself; each screen gets its own close.
+  area_->closeAllSubWindows();
+  event->accept();
+}
+
+void MDIMain::MDIForm_Load() {
+  InitCoreData();
+  menToroidalL_Click();
+}
+
+// Screens are wired in here as they are built; until then the entry does nothing.
+void MDIMain::menToroidalL_Click() {}
+void MDIMain::meuChoise_Click() {}
+void MDIMain::meuCoreChoise_Click() {}
+void MDIMain::menTest_Click() {}
+void MDIMain::menuURdanlirao_Click() {}
+void MDIMain::menuPFC_Click() {}
+void MDIMain::menuBoost_Click() {}
+void MDIMain::menuBuck_Click() {}
+void MDIMain::menuBuckBoost_Click() {}
+void MDIMain::menuNibianLC_Click() {}
+void MDIMain::menuQuanqiao_Click() {}
+void MDIMain::menuZhengji_Click() {}
+void MDIMain::menuTuiwan_Click() {}
+void MDIMain::meuAbout_Click() {}
+void MDIMain::meuHelpMain_Click() {}
+
+void MDIMain::meuExit_Click() { close(); }
+
+void MDIMain::meuRequestSample_Click() { OpenWebPage(this, kApplyPath); }
+
+}  // namespace qiro

@@ -1,0 +1,57 @@
+#pragma once
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+
+namespace qiro {
+
+// The program's frame: the menu bar and the area that holds every screen.
+class MDIMain final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MDIMain(QWidget* parent = nullptr);
+  ~MDIMain() override;
+  MDIMain(const MDIMain&) = delete;
+  MDIMain& operator=(const MDIMain&) = delete;
+
+  QMdiArea* mdiArea() const { return area_; }
+
+  // The single window of a screen: created with its initial contents when missing,
+  // otherwise only brought to the front. Returns the screen's widget.
+  QWidget* OpenChild(const QString& screenName, const std::function<QWidget*()>& create);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void MDIForm_Load();
+  void menToroidalL_Click();
+  void meuChoise_Click();
+  void meuCoreChoise_Click();
+  void menTest_Click();
+  void menuURdanlirao_Click();
+  void menuPFC_Click();
+  void menuBoost_Click();
+  void menuBuck_Click();
+  void menuBuckBoost_Click();
+  void menuNibianLC_Click();
+  void menuQuanqiao_Click();
+  void menuZhengji_Click();
+  void menuTuiwan_Click();
+  void meuAbout_Click();
+  void meuExit_Click();
+  void meuRequestSample_Click();
+  void meuHelpMain_Click();
+
+  QMdiArea* area_ = nullptr;
+  std::map<QString, QPointer<QWidget>> children_;
+};
+
+}  // namespace qiro

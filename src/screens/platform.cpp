@@ -1,0 +1,105 @@
+#include "screens/platform.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QObject>
+#include <QWidget>
+#include <utility>
+
+#include "text/key_rules.h"
+#include "text/web_site.h"
+
+namespace qiro {
+namespace {
+
+std::function<void(const ShownMessage&)>& MessageSink() {
+  static std::function<void(const ShownMessage&)> sink;
+  return sink;
+}
+
+std::function<bool(const QUrl&)>& DesktopSink() {
+  static std::function<bool(const QUrl&)> sink;
+  return sink;
+}
+
+// The character code a key press would type, or -1 for keys that type nothing
+// (Tab, arrows, Delete, function keys) and for shortcuts with Ctrl or Alt.
+int TypedKeyCode(const QKeyEvent* event) {
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return -1;
+  switch (event->key()) {
+    case Qt::Key_Backspace: return kKeyBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return kKeyEnter;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete: return -1;
+    default: break;
+  }
+  const QString text = event->text();
+  if (text.isEmpty()) return -1;
+  const char16_t c = text.at(0).unicode();
+  if (c < 32 && c != kKeyEnter && c != kKeyBackspace) return -1;
+  return static_cast<int>(c);
+}
+
+class KeyFilter final : public QObject {
+ public:
+  KeyFilter(QObject* parent, KeyRule rule, std::function<bool(int)> first)
+      : QObject(parent), rule_(rule), first_(std::move(first)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const int key = TypedKeyCode(static_cast<QKeyEvent*>(event));
+    if (key < 0) return false;
+    if (first_ && first_(key)) return true;
+    switch (rule_) {
+      case KeyRule::Numeric: return !NumericKeyFilter(key);
+      case KeyRule::Integer: return !IntegerKeyFilter(key);
+      case KeyRule::None: return true;
+    }
+    return false;
+  }
+
+ private:
+  KeyRule rule_;
+  std::function<bool(int)> first_;
+};
+
+}  // namespace
+
+void ShowMessage(QWidget* parent, const QString& text, const QString& title,
+                 QMessageBox::Icon icon) {
+  if (MessageSink()) {
+    MessageSink()(ShownMessage{text, title, icon});
+    return;
+  }
+  QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void SetMessageSink(std::function<void(const ShownMessage&)> sink) {
+  MessageSink() = std::move(sink);
+}
+
+bool OpenWithDesktop(const QUrl& url) {
+  if (DesktopSink()) return DesktopSink()(url);
+  return QDesktopServices::openUrl(url);
+}
+
+void SetDesktopSink(std::function<bool(const QUrl&)> sink) { DesktopSink() = std::move(sink); }
+
+void OpenWebPage(QWidget* /*window*/, std::string_view path) {
+  const std::string address = WebPageAddress(path);
+  OpenWithDesktop(QUrl(QString::fromStdString(address)));
+}
+
+void InstallKeyFilter(QWidget* field, KeyRule rule) { InstallKeyFilter(field, rule, {}); }
+
+void InstallKeyFilter(QWidget* field, KeyRule rule, std::function<bool(int key)> consumeFirst) {
+  field->setAttribute(Qt::WA_InputMethodEnabled, false);
+  field->installEventFilter(new KeyFilter(field, rule, std::move(consumeFirst)));
+}
+
+}  // namespace qiro

@@ -1,0 +1,49 @@
+#pragma once
+// The screens' ways out of the program: message boxes, web pages, files handed to the
+// desktop, and key filters on fields. Each has a sink that tests install to read what
+// would have been shown or opened, instead of a modal box or a browser.
+#include <QMessageBox>
+#include <QString>
+#include <QUrl>
+#include <functional>
+#include <string_view>
+
+class QWidget;
+
+namespace qiro {
+
+inline const QString kApplicationTitle = QStringLiteral("QIROMagnetic");
+
+struct ShownMessage {
+  QString text;
+  QString title;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// A modal box with one OK button. Without a title of its own it carries the application title.
+void ShowMessage(QWidget* parent, const QString& text, const QString& title = kApplicationTitle,
+                 QMessageBox::Icon icon = QMessageBox::Information);
+
+// Replaces the modal box (tests); an empty function restores it.
+void SetMessageSink(std::function<void(const ShownMessage&)> sink);
+
+// Opens a page of the maker's web site in the default browser; failures show nothing.
+void OpenWebPage(QWidget* window, std::string_view path);
+
+// Hands an address (web page or local file) to the desktop; returns whether it was taken.
+bool OpenWithDesktop(const QUrl& url);
+
+// Replaces the desktop (tests): the sink receives the address and says whether it was taken.
+void SetDesktopSink(std::function<bool(const QUrl&)> sink);
+
+// Key filters. Only keys that type a character are judged (Enter and backspace included);
+// Tab, arrows, Delete and shortcuts such as Ctrl+V pass. Input methods are switched off on
+// the field, since their text would bypass the filter.
+enum class KeyRule { Numeric, Integer, None };
+void InstallKeyFilter(QWidget* field, KeyRule rule);
+
+// A filter with a hook that sees each character key first (its code: 8, 13, 32, 46,
+// 48..57 …) and may consume it; then the rule decides.
+void InstallKeyFilter(QWidget* field, KeyRule rule, std::function<bool(int key)> consumeFirst);
+
+}  // namespace qiro
