@@ -7,6 +7,11 @@
 #include <QMenuBar>
 
 #include "core-data/catalogue.h"
+#include <QApplication>
+
+#include "screens/Form1.h"
+#include "screens/frmAbout.h"
+#include "screens/help.h"
 #include "screens/platform.h"
 #include "text/web_site.h"
 
@@ -136,7 +141,9 @@ void MDIMain::MDIForm_Load() {
 void MDIMain::menToroidalL_Click() {}
 void MDIMain::meuChoise_Click() {}
 void MDIMain::meuCoreChoise_Click() {}
-void MDIMain::menTest_Click() {}
+void MDIMain::menTest_Click() {
+  OpenChild(QStringLiteral("Form1"), [] { return new Form1; });
+}
 void MDIMain::menuURdanlirao_Click() {}
 void MDIMain::menuPFC_Click() {}
 void MDIMain::menuBoost_Click() {}
@@ -146,8 +153,13 @@ void MDIMain::menuNibianLC_Click() {}
 void MDIMain::menuQuanqiao_Click() {}
 void MDIMain::menuZhengji_Click() {}
 void MDIMain::menuTuiwan_Click() {}
-void MDIMain::meuAbout_Click() {}
-void MDIMain::meuHelpMain_Click() {}
+
+void MDIMain::meuAbout_Click() {
+  frmAbout about(this);
+  about.exec();
+}
+
+void MDIMain::meuHelpMain_Click() { ShowHelpFile(this, QApplication::applicationDirPath()); }
 
 void MDIMain::meuExit_Click() { close(); }
 
