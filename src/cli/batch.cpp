@@ -1,0 +1,221 @@
+#include "cli/batch.h"
+
+#include <bit>
+#include <cmath>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "core-data/catalogue.h"
+#include "text/float_range.h"
+
+namespace qiro::batch {
+namespace {
+
+using nlohmann::json;
+
+const char* TypeName(ArgType type) {
+  switch (type) {
+    case ArgType::Float32: return "a number within the 32-bit float range";
+    case ArgType::Float64: return "a number or a \"0x\" bit pattern of 16 hex digits";
+    case ArgType::Integer16: return "an integer from -32768 to 32767";
+    case ArgType::Text: return "a string";
+    case ArgType::Core: return "a catalogue part number";
+  }
+  return "";
+}
+
+std::optional<double> HexBits(const std::string& text) {
+  if (text.size() != 18 || text[0] != '0' || (text[1] != 'x' && text[1] != 'X')) return std::nullopt;
+  std::uint64_t bits = 0;
+  for (std::size_t i = 2; i < text.size(); ++i) {
+    const char c = text[i];
+    int digit = 0;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else return std::nullopt;
+    bits = bits << 4 | static_cast<std::uint64_t>(digit);
+  }
+  const double value = std::bit_cast<double>(bits);
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::string Bad(const ArgSpec& spec, const std::string& detail = {}) {
+  return "argument \"" + std::string(spec.name) + "\" must be " + TypeName(spec.type) + detail;
+}
+
+}  // namespace
+
+float Args::f32(const char* name) const { return static_cast<float>(values_.find(name)->second.number); }
+double Args::f64(const char* name) const { return values_.find(name)->second.number; }
+std::int16_t Args::i16(const char* name) const {
+  return static_cast<std::int16_t>(values_.find(name)->second.number);
+}
+const std::string& Args::text(const char* name) const { return values_.find(name)->second.text; }
+const CoreRecord& Args::core(const char* name) const { return *values_.find(name)->second.core; }
+
+Batch::Batch() {
+  InitCoreData();
+  for (int slot = CatalogueSize; slot >= 1; --slot) {  // the first slot wins, as in the catalogue
+    const CoreRecord& core = CatalogueSlot(slot);
+    cores_[core.PartNumber] = &core;
+  }
+  RegisterDomainOperations(*this);
+  RegisterTextOperations(*this);
+}
+
+void Batch::Register(const std::string& name, Operation operation) {
+  operations_[name] = std::move(operation);
+}
+
+std::string Batch::Reply(std::string_view line, bool& ok) const {
+  ok = false;
+  std::string id = "null";
+  auto fail = [&id](const std::string& message) {
+    JsonWriter w;
+    w.BeginObject().Key("id").Raw(id).Key("ok").Bool(false).Key("error").String(message).EndObject();
+    return w.take();
+  };
+  if (line.size() > kMaxLineBytes) return fail("request line is longer than 1 MB");
+  json request;
+  try {
+    request = json::parse(line);
+  } catch (const json::exception& e) {
+    return fail(std::string("request is not valid JSON: ") + e.what());
+  }
+  if (!request.is_object()) return fail("request must be a JSON object");
+  if (auto it = request.find("id"); it != request.end()) id = it->dump();
+  for (const auto& [key, value] : request.items()) {
+    if (key != "id" && key != "op" && key != "args")
+      return fail("unknown request member \"" + key + "\" (expected id, op, args)");
+  }
+  const auto op = request.find("op");
+  if (op == request.end() || !op->is_string()) return fail("member \"op\" must be a string");
+  const auto found = operations_.find(op->get<std::string>());
+  if (found == operations_.end()) return fail("unknown operation \"" + op->get<std::string>() + "\"");
+  const Operation& operation = found->second;
+
+  json noArgs = json::object();
+  const auto argsIt = request.find("args");
+  const json& given = argsIt == request.end() ? noArgs : *argsIt;
+  if (!given.is_object()) return fail("member \"args\" must be an object");
+  // Every given argument must be one the operation takes.
+  std::size_t matched = 0;
+  for (const ArgSpec& spec : operation.args) matched += given.contains(spec.name) ? 1 : 0;
+  if (matched != given.size()) {
+    for (const auto& [key, value] : given.items()) {
+      bool known = false;
+      for (const ArgSpec& spec : operation.args) known = known || key == spec.name;
+      if (!known) return fail("unexpected argument \"" + key + "\" for " + found->first);
+    }
+  }
+
+  Args args;
+  for (const ArgSpec& spec : operation.args) {
+    const auto it = given.find(spec.name);
+    if (it == given.end()) return fail("missing argument \"" + std::string(spec.name) + "\"");
+    Args::Value value;
+    switch (spec.type) {
+      case ArgType::Float32: {
+        if (!it->is_number()) return fail(Bad(spec));
+        const double number = it->get<double>();
+        if (!FitsFloat32(number))
+          return fail("argument \"" + std::string(spec.name) + "\" is beyond the 32-bit float range");
+        value.number = static_cast<double>(ToFloat32(number));
+        break;
+      }
+      case ArgType::Float64: {
+        if (it->is_number()) {
+          value.number = it->get<double>();
+          if (!std::isfinite(value.number)) return fail(Bad(spec));
+        } else if (it->is_string()) {
+          const auto bits = HexBits(it->get<std::string>());
+          if (!bits) return fail(Bad(spec, " (of a finite value)"));
+          value.number = *bits;
+        } else {
+          return fail(Bad(spec));
+        }
+        break;
+      }
+      case ArgType::Integer16: {
+        if (!it->is_number_integer()) return fail(Bad(spec));
+        const bool fits = it->is_number_unsigned() ? it->get<std::uint64_t>() <= 32767
+                                                   : it->get<std::int64_t>() >= -32768 &&
+                                                         it->get<std::int64_t>() <= 32767;
+        if (!fits) return fail("argument \"" + std::string(spec.name) + "\" is outside -32768..32767");
+        value.number = static_cast<double>(it->get<std::int64_t>());
+        break;
+      }
+      case ArgType::Text:
+        if (!it->is_string()) return fail(Bad(spec));
+        value.text = it->get<std::string>();
+        break;
+      case ArgType::Core: {
+        if (!it->is_string()) return fail(Bad(spec));
+        value.text = it->get<std::string>();
+        const auto core = cores_.find(value.text);
+        if (core == cores_.end())
+          return fail("argument \"" + std::string(spec.name) + "\": unknown part number \"" + value.text + "\"");
+        value.core = core->second;
+        break;
+      }
+    }
+    args.values_.emplace(spec.name, std::move(value));
+  }
+
+  JsonWriter result;
+  try {
+    operation.run(args, result);
+  } catch (const Refusal& refusal) {
+    return fail(refusal.message);
+  }
+  JsonWriter w;
+  w.BeginObject().Key("id").Raw(id).Key("ok").Bool(true).Key("result").Raw(result.text()).EndObject();
+  ok = true;
+  return w.take();
+}
+
+int Batch::Run(std::istream& in, std::ostream& out) const {
+  bool allOk = true;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;
+    bool ok = false;
+    out << Reply(line, ok) << '\n';
+    allOk = allOk && ok;
+  }
+  out.flush();
+  if (in.bad()) return 2;
+  return allOk ? 0 : 1;
+}
+
+std::string Batch::Help() const {
+  std::ostringstream text;
+  text << "qiro-batch: reads JSON Lines requests on standard input and writes one reply per line.\n"
+          "  request: {\"id\": <any>, \"op\": \"<operation>\", \"args\": {...}}\n"
+          "  reply:   {\"id\": <same>, \"ok\": true, \"result\": <value>}\n"
+          "           {\"id\": <same>, \"ok\": false, \"error\": \"<message>\"}\n"
+          "Exit status: 0 every request succeeded, 1 some request failed, 2 input unreadable.\n\n"
+          "Operations:\n";
+  for (const auto& [name, operation] : operations_) {
+    text << "  " << name << '(';
+    for (std::size_t i = 0; i < operation.args.size(); ++i) {
+      const ArgSpec& spec = operation.args[i];
+      text << (i ? ", " : "") << spec.name << ": ";
+      switch (spec.type) {
+        case ArgType::Float32: text << "float32"; break;
+        case ArgType::Float64: text << "float64"; break;
+        case ArgType::Integer16: text << "int16"; break;
+        case ArgType::Text: text << "string"; break;
+        case ArgType::Core: text << "part number"; break;
+      }
+    }
+    text << ")\n      " << operation.summary << '\n';
+  }
+  return text.str();
+}
+
+}  // namespace qiro::batch

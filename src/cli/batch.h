@@ -1,0 +1,93 @@
+#pragma once
+// The batch tool: one JSON request per line in, one JSON reply per line out, in order.
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/json_writer.h"
+#include "core-data/core_record.h"
+
+namespace qiro::batch {
+
+inline constexpr std::size_t kMaxLineBytes = 1024 * 1024;
+
+enum class ArgType {
+  Float32,   // any JSON number, rounded to a float; refused beyond the float range
+  Float64,   // any JSON number, or the bit pattern as a "0x…" string of 16 hex digits
+  Integer16, // a JSON integer in -32768..32767
+  Text,      // a JSON string
+  Core,      // a catalogue part number
+};
+
+struct ArgSpec {
+  const char* name;
+  ArgType type;
+};
+
+// The checked arguments of one request.
+class Args {
+ public:
+  float f32(const char* name) const;
+  double f64(const char* name) const;
+  std::int16_t i16(const char* name) const;
+  const std::string& text(const char* name) const;
+  const CoreRecord& core(const char* name) const;
+  bool has(const char* name) const { return values_.count(name) != 0; }
+
+ private:
+  friend class Batch;
+  struct Value {
+    double number = 0;
+    std::string text;
+    const CoreRecord* core = nullptr;
+  };
+  std::map<std::string, Value, std::less<>> values_;
+};
+
+// Thrown by an operation when its input cannot be evaluated; becomes an error reply.
+struct Refusal {
+  std::string message;
+};
+
+struct Operation {
+  std::string summary;
+  std::vector<ArgSpec> args;
+  // Writes the result value; throws Refusal when the input cannot be evaluated.
+  std::function<void(const Args&, JsonWriter&)> run;
+};
+
+class Batch {
+ public:
+  Batch();  // builds the catalogue and registers every operation
+
+  // One reply line (no newline) for one request line; `ok` tells whether it succeeded.
+  std::string Reply(std::string_view line, bool& ok) const;
+
+  // Reads requests until end of input. Exit status: 0 all ok, 1 some error reply,
+  // 2 the input could not be read.
+  int Run(std::istream& in, std::ostream& out) const;
+
+  std::string Help() const;
+
+  void Register(const std::string& name, Operation operation);
+
+ private:
+  std::map<std::string, Operation, std::less<>> operations_;
+  // Part number to record: scripts look cores up by the thousand.
+  std::unordered_map<std::string_view, const CoreRecord*> cores_;
+};
+
+// Registration of the operation families (one function per domain area).
+void RegisterDomainOperations(Batch& batch);
+void RegisterTextOperations(Batch& batch);
+
+// Writers shared by the operation families.
+void WriteCore(JsonWriter& w, const CoreRecord& core);
+
+}  // namespace qiro::batch

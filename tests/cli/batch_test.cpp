@@ -1,0 +1,103 @@
+// Drives the real qiro-batch executable: requests in, replies out, exit status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "magnetics/formulas.h"
+
+namespace {
+
+struct RunResult {
+  std::string out;
+  int status = -1;
+};
+
+// Runs the tool with the given standard input (written to a temporary file).
+RunResult RunBatch(const std::string& input, const std::string& options = {}) {
+  char path[] = "/tmp/qiro-batch-input-XXXXXX";
+  const int fd = mkstemp(path);
+  EXPECT_GE(fd, 0);
+  FILE* file = fdopen(fd, "w");
+  std::fwrite(input.data(), 1, input.size(), file);
+  std::fclose(file);
+  const std::string command = std::string(QIRO_BATCH) + " " + options + " < " + path;
+  FILE* pipe = popen(command.c_str(), "r");
+  RunResult result;
+  char buffer[65536];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::remove(path);
+  return result;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Every operation and every kind of bad input, against replies checked by hand once.
+TEST(Batch, RepliesMatchTheGoldenFile) {
+  const std::string requests = ReadFile(std::string(QIRO_TEST_DATA) + "/batch_requests.jsonl");
+  const std::string expected = ReadFile(std::string(QIRO_TEST_DATA) + "/batch_replies.jsonl");
+  const RunResult run = RunBatch(requests);
+  EXPECT_EQ(run.status, 1);  // the file holds bad requests too
+  const auto got = Lines(run.out);
+  const auto want = Lines(expected);
+  ASSERT_EQ(got.size(), want.size());
+  for (std::size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], want[i]) << "reply " << i + 1;
+}
+
+TEST(Batch, ExitStatus) {
+  EXPECT_EQ(RunBatch("{\"id\":1,\"op\":\"IsNumberText\",\"args\":{\"text\":\"5\"}}\n\n").status, 0);
+  EXPECT_EQ(RunBatch("").status, 0);
+  EXPECT_EQ(RunBatch("{\"id\":1,\"op\":\"Nope\"}\n").status, 1);
+  EXPECT_EQ(RunBatch("", "--help").status, 0);
+  EXPECT_NE(RunBatch("", "--help").out.find("EvaluateInductor("), std::string::npos);
+  // A directory as standard input cannot be read at all.
+  FILE* pipe = popen((std::string(QIRO_BATCH) + " < /").c_str(), "r");
+  const int status = pclose(pipe);
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+
+TEST(Batch, OversizedLineIsRefusedAndTheNextStillAnswered) {
+  std::string input = "{\"id\":1,\"op\":\"IsNumberText\",\"args\":{\"text\":\"";
+  input += std::string(1024 * 1024, '7');
+  input += "\"}}\n{\"id\":2,\"op\":\"IsNumberText\",\"args\":{\"text\":\"7\"}}\n";
+  const auto lines = Lines(RunBatch(input).out);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_NE(lines[0].find("longer than 1 MB"), std::string::npos);
+  EXPECT_EQ(lines[1], "{\"id\":2,\"ok\":true,\"result\":true}");
+}
+
+// Results read back to the same float the program computed.
+TEST(Batch, FloatsRoundTrip) {
+  const auto lines = Lines(
+      RunBatch("{\"id\":1,\"op\":\"BareWireDiameter\",\"args\":{\"Current\":8}}\n"
+               "{\"id\":2,\"op\":\"LeadingNumber\",\"args\":{\"text\":\"0.1\"}}\n")
+          .out);
+  ASSERT_EQ(lines.size(), 2u);
+  const auto first = nlohmann::json::parse(lines[0]);
+  EXPECT_EQ(static_cast<float>(first["result"].get<double>()), qiro::BareWireDiameter(8));
+  EXPECT_EQ(lines[0], "{\"id\":1,\"ok\":true,\"result\":1.1283778}");
+  EXPECT_EQ(lines[1], "{\"id\":2,\"ok\":true,\"result\":0.1}");
+}
+
+}  // namespace
