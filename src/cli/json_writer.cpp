@@ -46,27 +46,71 @@ JsonWriter& JsonWriter::Key(std::string_view name) {
   return *this;
 }
 
+namespace {
+
+// Length of the well-formed UTF-8 sequence starting at text[i], or 0 when it is not one.
+std::size_t Utf8Length(std::string_view text, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char c = byte(i);
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+  if (c >= 0xC2 && c <= 0xDF) length = 2;
+  else if (c >= 0xE0 && c <= 0xEF) {
+    length = 3;
+    if (c == 0xE0) low = 0xA0;
+    if (c == 0xED) high = 0x9F;  // no surrogates
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    length = 4;
+    if (c == 0xF0) low = 0x90;
+    if (c == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+  for (std::size_t k = 2; k < length; ++k) {
+    if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+// Escapes what JSON requires; bytes that are not UTF-8 (an error message may quote the
+// request) become U+FFFD, so every reply line stays valid JSON.
 JsonWriter& JsonWriter::String(std::string_view text) {
   Separate();
   text_ += '"';
-  std::size_t run = 0;  // start of the characters that need no escape
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  std::size_t run = 0;  // start of the characters copied unchanged
+  for (std::size_t i = 0; i < text.size();) {
     const auto c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x20 && c != '"' && c != '\\') continue;
+    if (c >= 0x20 && c < 0x80 && c != '"' && c != '\\') {
+      ++i;
+      continue;
+    }
+    if (c >= 0x80) {
+      if (const std::size_t length = Utf8Length(text, i)) {
+        i += length;
+        continue;
+      }
+    }
     text_.append(text.substr(run, i - run));
-    run = i + 1;
     switch (c) {
       case '"': text_ += "\\\""; break;
       case '\\': text_ += "\\\\"; break;
       case '\n': text_ += "\\n"; break;
       case '\r': text_ += "\\r"; break;
       case '\t': text_ += "\\t"; break;
-      default: {
-        char escaped[8];
-        std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-        text_ += escaped;
-      }
+      default:
+        if (c < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+          text_ += escaped;
+        } else {
+          text_ += "\\ufffd";
+        }
     }
+    run = ++i;
   }
   text_.append(text.substr(run));
   text_ += '"';

@@ -1,0 +1,73 @@
+// Evaluation and winding search fed arbitrary arguments: either a refusal, or every
+// quantity finite.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core-data/catalogue.h"
+#include "magnetics/evaluate_inductor.h"
+#include "magnetics/formulas.h"
+#include "magnetics/winding_search.h"
+
+namespace {
+
+struct Reader {
+  const std::uint8_t* data;
+  std::size_t size;
+  template <class T>
+  T Take() {
+    T value{};
+    const std::size_t n = size < sizeof(T) ? size : sizeof(T);
+    std::memcpy(&value, data, n);
+    data += n;
+    size -= n;
+    return value;
+  }
+};
+
+void Check(bool condition, const char* what) {
+  if (!condition) {
+    std::fprintf(stderr, "invariant broken: %s\n", what);
+    std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace qiro;
+  static const bool built = (InitCoreData(), true);
+  (void)built;
+  Reader in{data, size};
+  const auto slot = static_cast<int>(in.Take<std::uint16_t>() % CatalogueSize) + 1;
+  const CoreRecord& core = CatalogueSlot(slot);
+  const auto count = in.Take<float>();
+  const auto frequency = in.Take<float>();
+  const auto average = in.Take<float>();
+  const auto peak = in.Take<float>();
+  const auto ripple = in.Take<float>();
+  const auto wire = in.Take<float>();
+  const auto strands = in.Take<std::int16_t>();
+  const auto turns = in.Take<std::int16_t>();
+  const auto e = EvaluateInductor(core, core, count, 0, frequency, average, peak, ripple, wire,
+                                  strands, turns);
+  if (e) {
+    for (float v : {e->WindowFill, e->CurrentDensity, e->DcResistance, e->FieldAtPeak,
+                    e->InductanceAtZero, e->InductanceAtPeak, e->InductanceAtAverage, e->FluxSwing,
+                    e->CoreLoss, e->CopperLoss, e->CopperWeight, e->WireLength}) {
+      Check(std::isfinite(v), "EvaluateInductor reported a non-finite quantity");
+    }
+  } else {
+    Check(!e.error().empty(), "refusal without a reason");
+  }
+  const auto w = WindingSearch(average, frequency);
+  if (w) {
+    Check(w->StrandCount >= 1, "no strands");
+    Check(std::isfinite(w->CurrentDensity) && std::isfinite(w->WireDiameter), "non-finite winding");
+  }
+  const float l = InductanceAtCurrent(turns, core, average);
+  (void)l;
+  return 0;
+}
