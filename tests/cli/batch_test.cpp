@@ -101,3 +101,18 @@ TEST(Batch, FloatsRoundTrip) {
 }
 
 }  // namespace
+
+namespace {
+
+// An error message that quotes the request must not carry its broken bytes into the reply.
+TEST(Batch, RepliesStayValidJsonForBrokenUtf8) {
+  const auto lines = Lines(RunBatch("{\"id\":7,\"op\":\"Gen\xd8\xff\"}\n\xff\xfe\n").out);
+  ASSERT_EQ(lines.size(), 2u);
+  for (const auto& line : lines) {
+    const auto reply = nlohmann::json::parse(line, nullptr, false);
+    ASSERT_FALSE(reply.is_discarded()) << line;
+    EXPECT_FALSE(reply["ok"].get<bool>());
+  }
+}
+
+}  // namespace
