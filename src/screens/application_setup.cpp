@@ -29,7 +29,7 @@ void ChooseChineseFont(QApplication& app) {
 void PrepareApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("qiromagnetic"));
   QApplication::setApplicationDisplayName(QStringLiteral("QIROMagnetic"));
-  QApplication::setDesktopFileName(QStringLiteral("qiromagnetic"));
+  QApplication::setDesktopFileName(QStringLiteral("org.qiromagnetics.QIROMagnetic"));
   ChooseChineseFont(app);
   // Standard buttons and context menus speak the screens' language.
   auto* translator = new QTranslator(&app);
