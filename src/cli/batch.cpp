@@ -180,13 +180,25 @@ std::string Batch::Reply(std::string_view line, bool& ok) const {
 int Batch::Run(std::istream& in, std::ostream& out) const {
   bool allOk = true;
   std::string line;
+  // Replies are gathered and written in large blocks: the stream would otherwise make a
+  // system call for nearly every reply. A script waiting on a reply gets it once its
+  // request is followed by end of input or enough others.
+  std::string pending;
+  constexpr std::size_t kBlock = 1 << 16;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
     bool ok = false;
-    out << Reply(line, ok) << '\n';
+    pending += Reply(line, ok);
+    pending += '\n';
     allOk = allOk && ok;
+    if (pending.size() >= kBlock || in.rdbuf()->in_avail() <= 0) {
+      out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+      out.flush();
+      pending.clear();
+    }
   }
+  out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
   out.flush();
   if (in.bad()) return 2;
   return allOk ? 0 : 1;
