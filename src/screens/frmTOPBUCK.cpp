@@ -1,0 +1,9 @@
+#include "screens/frmTOPBUCK.h"
+
+#include "screens/topology_fields.h"
+
+qiro::frmTOPBUCK::frmTOPBUCK(QWidget* parent)
+    : TopologyFrame(parent, {"frmTOPBUCK", Topology::Buck, "topology_buck.svg",
+                             {"BUCK感量计算", "BUCK电路参数输入", "BUCK电路参数计算结果", "典型电路图：BUCK"},
+                             {kInIoutBuck, kInVin, kInVout, kInF, kInGamma},
+                             {kOutL_IL, kOutILpk, kOutPo, kOutdI, kOutD}}) {}

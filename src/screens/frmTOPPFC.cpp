@@ -1,0 +1,9 @@
+#include "screens/frmTOPPFC.h"
+
+#include "screens/topology_fields.h"
+
+qiro::frmTOPPFC::frmTOPPFC(QWidget* parent)
+    : TopologyFrame(parent, {"frmTOPPFC", Topology::Pfc, "topology_pfc.svg",
+                             {"PFC感量计算", "PFC电路参数输入", "PFC电路参数计算结果", "典型电路图：PFC"},
+                             {kInP, kInVinSine, kInVout, kInF, kInEta, kInGamma},
+                             {kOutL_Ipk, kOutILpkCrest, kOutILrms, kOutD, kOutdI, kOutIo}}) {}
