@@ -11,6 +11,14 @@
 
 #include "screens/Form1.h"
 #include "screens/frmAbout.h"
+#include "screens/frmTOPBOOST.h"
+#include "screens/frmTOPBUCK.h"
+#include "screens/frmTOPBUCKBOOST.h"
+#include "screens/frmTOPNibianLC.h"
+#include "screens/frmTOPPFC.h"
+#include "screens/frmTOPQuanqiao.h"
+#include "screens/frmTOPTuiwan.h"
+#include "screens/frmTOPZhengji.h"
 #include "screens/help.h"
 #include "screens/platform.h"
 #include "text/web_site.h"
@@ -145,14 +153,30 @@ void MDIMain::menTest_Click() {
   OpenChild(QStringLiteral("Form1"), [] { return new Form1; });
 }
 void MDIMain::menuURdanlirao_Click() {}
-void MDIMain::menuPFC_Click() {}
-void MDIMain::menuBoost_Click() {}
-void MDIMain::menuBuck_Click() {}
-void MDIMain::menuBuckBoost_Click() {}
-void MDIMain::menuNibianLC_Click() {}
-void MDIMain::menuQuanqiao_Click() {}
-void MDIMain::menuZhengji_Click() {}
-void MDIMain::menuTuiwan_Click() {}
+void MDIMain::menuPFC_Click() {
+  OpenChild(QStringLiteral("frmTOPPFC"), [] { return new frmTOPPFC; });
+}
+void MDIMain::menuBoost_Click() {
+  OpenChild(QStringLiteral("frmTOPBOOST"), [] { return new frmTOPBOOST; });
+}
+void MDIMain::menuBuck_Click() {
+  OpenChild(QStringLiteral("frmTOPBUCK"), [] { return new frmTOPBUCK; });
+}
+void MDIMain::menuBuckBoost_Click() {
+  OpenChild(QStringLiteral("frmTOPBUCKBOOST"), [] { return new frmTOPBUCKBOOST; });
+}
+void MDIMain::menuNibianLC_Click() {
+  OpenChild(QStringLiteral("frmTOPNibianLC"), [] { return new frmTOPNibianLC; });
+}
+void MDIMain::menuQuanqiao_Click() {
+  OpenChild(QStringLiteral("frmTOPQuanqiao"), [] { return new frmTOPQuanqiao; });
+}
+void MDIMain::menuZhengji_Click() {
+  OpenChild(QStringLiteral("frmTOPZhengji"), [] { return new frmTOPZhengji; });
+}
+void MDIMain::menuTuiwan_Click() {
+  OpenChild(QStringLiteral("frmTOPTuiwan"), [] { return new frmTOPTuiwan; });
+}
 
 void MDIMain::meuAbout_Click() {
   frmAbout about(this);

@@ -139,6 +139,31 @@ class MDIMainTest : public QObject {
     QVERIFY(fresh);
   }
 
+  // Each entry opens its own screen, once; choosing it again only brings it to the front.
+  void entriesOpenTheirScreens() {
+    MDIMain window;
+    const struct {
+      const char* action;
+      const char* screen;
+    } entries[] = {
+        {"menuPFC", "frmTOPPFC"},         {"menuBoost", "frmTOPBOOST"},
+        {"menuBuck", "frmTOPBUCK"},       {"menuBuckBoost", "frmTOPBUCKBOOST"},
+        {"menuNibianLC", "frmTOPNibianLC"}, {"menuQuanqiao", "frmTOPQuanqiao"},
+        {"menuZhengji", "frmTOPZhengji"}, {"menuTuiwan", "frmTOPTuiwan"},
+        {"menTest", "Form1"},
+    };
+    for (const auto& e : entries) {
+      auto* action = window.findChild<QAction*>(QString::fromLatin1(e.action));
+      const int before = window.mdiArea()->subWindowList().size();
+      action->setEnabled(true);  // entries created unavailable still have their handler
+      action->trigger();
+      action->trigger();
+      QCOMPARE(window.mdiArea()->subWindowList().size(), before + 1);
+      QMdiSubWindow* active = window.mdiArea()->activeSubWindow();
+      QVERIFY2(active && active->widget()->objectName() == QLatin1String(e.screen), e.screen);
+    }
+  }
+
   void exitClosesEveryScreen() {
     auto* window = new MDIMain;
     window->setAttribute(Qt::WA_DeleteOnClose);
