@@ -1,0 +1,172 @@
+#pragma once
+// A seeded random user for any screen, and the checks that nothing false is shown.
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTest>
+#include <QTextEdit>
+#include <QWidget>
+#include <cfloat>
+#include <random>
+
+namespace qiro::testing {
+
+// Texts a user may type or paste into a numeric field.
+inline QStringList HostileTexts() {
+  return {QString(), QStringLiteral("0"), QStringLiteral("-0"), QStringLiteral("."),
+          QStringLiteral(".."), QStringLiteral("1.2.3"), QStringLiteral("1e39"),
+          QStringLiteral("1e-45"), QStringLiteral("99999"), QStringLiteral("32768"),
+          QStringLiteral("-32769"), QStringLiteral("+5"), QStringLiteral(" 5 "),
+          QStringLiteral("５"), QStringLiteral("1,5"), QStringLiteral("NaN"),
+          QStringLiteral("inf"), QString(10000, QLatin1Char('9')), QStringLiteral("12\n34")};
+}
+
+// Every text a user can read on the screen.
+inline QStringList ShownTexts(QWidget* root) {
+  QStringList texts;
+  for (auto* w : root->findChildren<QLineEdit*>()) texts << w->text();
+  for (auto* w : root->findChildren<QLabel*>()) texts << w->text();
+  for (auto* w : root->findChildren<QPlainTextEdit*>()) texts << w->toPlainText();
+  for (auto* w : root->findChildren<QTextEdit*>()) texts << w->toPlainText();
+  for (auto* w : root->findChildren<QComboBox*>()) texts << w->currentText();
+  for (auto* w : root->findChildren<QListWidget*>()) {
+    for (int i = 0; i < w->count() && i < 50; ++i) texts << w->item(i)->text();
+  }
+  return texts;
+}
+
+// What the screen shows that it must not: "inf", "nan", or a number beyond the float range.
+// Texts the user typed into an input field are the user's own and are skipped.
+inline QString FalseShownText(QWidget* root, const QList<QLineEdit*>& userFields) {
+  static const QRegularExpression word(QStringLiteral("\\b(inf|nan|infinity)\\b"),
+                                       QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression number(QStringLiteral("-?\\d+(\\.\\d+)?(E[+-]\\d+)?"));
+  QStringList texts;
+  for (auto* w : root->findChildren<QLineEdit*>()) {
+    if (!userFields.contains(w)) texts << w->text();
+  }
+  for (auto* w : root->findChildren<QLabel*>()) texts << w->text();
+  for (auto* w : root->findChildren<QPlainTextEdit*>()) texts << w->toPlainText();
+  for (auto* w : root->findChildren<QTextEdit*>()) texts << w->toPlainText();
+  for (const QString& text : texts) {
+    if (word.match(text).hasMatch()) return text;
+    auto it = number.globalMatch(text);
+    while (it.hasNext()) {
+      const auto m = it.next();
+      if (!m.captured(3).isEmpty() && std::abs(m.captured(0).toDouble()) > FLT_MAX) return text;
+    }
+  }
+  return {};
+}
+
+// The fields a user types into.
+inline QList<QLineEdit*> UserFields(QWidget* root) {
+  QList<QLineEdit*> fields;
+  for (auto* w : root->findChildren<QLineEdit*>()) {
+    if (w->isEnabled() && !w->isReadOnly()) fields << w;
+  }
+  return fields;
+}
+
+inline void Paste(QWidget* target, const QString& text) {
+  QApplication::clipboard()->setText(text);
+  QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+}
+
+// Random user actions: keys, pastes, focus moves, clicks, combo and list picks, scroll bars.
+class Monkey {
+ public:
+  Monkey(QWidget* root, unsigned seed) : root_(root), rng_(seed) {}
+
+  void Act() {
+    const auto widgets = root_->findChildren<QWidget*>();
+    QList<QWidget*> targets;
+    for (QWidget* w : widgets) {
+      if (w->isVisible() && w->isEnabled() &&
+          (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) ||
+           qobject_cast<QComboBox*>(w) || qobject_cast<QListWidget*>(w) ||
+           qobject_cast<QAbstractSlider*>(w) || qobject_cast<QPlainTextEdit*>(w))) {
+        targets << w;
+      }
+    }
+    if (targets.isEmpty()) return;
+    QWidget* w = targets[Pick(targets.size())];
+    const int kind = Pick(10);
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      if (kind < 3) QTest::mouseClick(button, Qt::LeftButton);
+      return;
+    }
+    if (auto* slider = qobject_cast<QAbstractSlider*>(w)) {
+      const QAbstractSlider::SliderAction actions[] = {
+          QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
+          QAbstractSlider::SliderPageStepAdd, QAbstractSlider::SliderPageStepSub,
+          QAbstractSlider::SliderToMinimum, QAbstractSlider::SliderToMaximum};
+      slider->triggerAction(actions[Pick(6)]);
+      return;
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+      if (kind < 5 && combo->count() > 0) {
+        const int index = Pick(combo->count());
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+        return;
+      }
+      if (!combo->isEditable()) return;
+    }
+    if (auto* list = qobject_cast<QListWidget*>(w)) {
+      if (list->count() > 0) {
+        QListWidgetItem* item = list->item(Pick(list->count()));
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+      }
+      if (kind < 3) {
+        w->setFocus();
+        QTest::keyClick(w, kind == 0 ? Qt::Key_Down : Qt::Key_Up);
+      }
+      return;
+    }
+    // A text field (or an editable combo).
+    if (kind == 0) {
+      w->setFocus();
+      return;
+    }
+    if (kind == 1) {
+      Paste(w, Junk());
+      return;
+    }
+    static const char keys[] = "0123456789..........abcE-+, ";
+    const int n = 1 + Pick(4);
+    for (int i = 0; i < n; ++i) {
+      const int k = Pick(static_cast<int>(sizeof keys) + 3);
+      if (k < static_cast<int>(sizeof keys) - 1) {
+        QTest::keyClicks(w, QString(QLatin1Char(keys[k])));
+      } else if (k % 3 == 0) {
+        QTest::keyClick(w, Qt::Key_Backspace);
+      } else if (k % 3 == 1) {
+        QTest::keyClick(w, Qt::Key_Return);
+      } else {
+        QTest::keyClick(w, Qt::Key_Tab);
+      }
+    }
+  }
+
+ private:
+  int Pick(qsizetype n) { return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(rng_); }
+  QString Junk() {
+    const QStringList hostile = HostileTexts();
+    return hostile[Pick(hostile.size())];
+  }
+
+  QWidget* root_;
+  std::mt19937 rng_;
+};
+
+}  // namespace qiro::testing
