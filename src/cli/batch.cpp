@@ -64,6 +64,7 @@ Batch::Batch() {
   }
   RegisterDomainOperations(*this);
   RegisterTextOperations(*this);
+  RegisterTopologyOperations(*this);
 }
 
 void Batch::Register(const std::string& name, Operation operation) {

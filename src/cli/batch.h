@@ -86,6 +86,7 @@ class Batch {
 // Registration of the operation families (one function per domain area).
 void RegisterDomainOperations(Batch& batch);
 void RegisterTextOperations(Batch& batch);
+void RegisterTopologyOperations(Batch& batch);
 
 // Writers shared by the operation families.
 void WriteCore(JsonWriter& w, const CoreRecord& core);
