@@ -73,6 +73,13 @@ std::optional<std::int16_t> WindingPcsCount(std::string_view text) {
   return ToInteger16(LeadingNumber(text));
 }
 
+bool WindingPcsTextAccepted(std::string_view text) {
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return WindingPcsCount(text).has_value();
+}
+
 std::optional<int> TurnsScrollPosition(std::string_view text, int maximum) {
   const double value = LeadingNumber(text);
   if (!std::isfinite(value)) return std::nullopt;

@@ -39,6 +39,10 @@ constexpr bool ParallelStructureAllowed(std::int16_t wires) { return wires % 2 =
 // when it does not fit a 16-bit count.
 std::optional<std::int16_t> WindingPcsCount(std::string_view text);
 
+// Whether a text may stand in the parallel-wire field: digits only (what its key filter
+// lets through, so a paste cannot bring in more) and a count that fits 16 bits.
+bool WindingPcsTextAccepted(std::string_view text);
+
 // The scroll-bar position a turn text asks for: its whole part (rounded down) when that
 // lies in 1..maximum; nothing otherwise, and the scroll bar stays where it is.
 std::optional<int> TurnsScrollPosition(std::string_view text, int maximum);

@@ -144,6 +144,16 @@ TEST(WindingPcsCount, RoundsHalvesToEvenAndRefusesWhatOverflows) {
   for (const auto& c : cases) EXPECT_EQ(WindingPcsCount(c.text), c.count) << c.text;
 }
 
+TEST(WindingPcsTextAccepted, DigitsThatFitACountOnly) {
+  for (std::string_view text : {"", "0", "1", "0007", "32767", "000000000032767"}) {
+    EXPECT_TRUE(WindingPcsTextAccepted(text)) << text;
+  }
+  for (std::string_view text : {"32768", "40000", "4000000000", "1.5", "2e3", "-1", " 2", "abc",
+                                "\u0662"}) {
+    EXPECT_FALSE(WindingPcsTextAccepted(text)) << text;
+  }
+}
+
 TEST(TurnsScrollPosition, TakesTheWholePartWithinTheRange) {
   const struct {
     std::string_view text;
