@@ -13,8 +13,7 @@ struct CoreRow {
   UrCoreDimensionTexts dimensions;
 };
 
-// Only these codes have published dimensions; the other codes in the list are picked for
-// their name and dimensioned by hand.
+// Only these codes carry dimensions; for the other codes of the list the user types them.
 constexpr CoreRow kCoreRows[] = {
     {"R40-01", {"120", "20", "40", "60"}},
     {"R40-02", {"110", "20", "40", "60"}},
