@@ -65,6 +65,7 @@ Batch::Batch() {
   RegisterDomainOperations(*this);
   RegisterTextOperations(*this);
   RegisterTopologyOperations(*this);
+  RegisterUrOperations(*this);
 }
 
 void Batch::Register(const std::string& name, Operation operation) {

@@ -87,6 +87,7 @@ class Batch {
 void RegisterDomainOperations(Batch& batch);
 void RegisterTextOperations(Batch& batch);
 void RegisterTopologyOperations(Batch& batch);
+void RegisterUrOperations(Batch& batch);
 
 // Writers shared by the operation families.
 void WriteCore(JsonWriter& w, const CoreRecord& core);

@@ -11,6 +11,7 @@
 
 #include "screens/Form1.h"
 #include "screens/frmAbout.h"
+#include "screens/frmDKURdanlirao.h"
 #include "screens/frmTOPBOOST.h"
 #include "screens/frmTOPBUCK.h"
 #include "screens/frmTOPBUCKBOOST.h"
@@ -152,7 +153,9 @@ void MDIMain::meuCoreChoise_Click() {}
 void MDIMain::menTest_Click() {
   OpenChild(QStringLiteral("Form1"), [] { return new Form1; });
 }
-void MDIMain::menuURdanlirao_Click() {}
+void MDIMain::menuURdanlirao_Click() {
+  OpenChild(QStringLiteral("frmDKURdanlirao"), [] { return new frmDKURdanlirao; });
+}
 void MDIMain::menuPFC_Click() {
   OpenChild(QStringLiteral("frmTOPPFC"), [] { return new frmTOPPFC; });
 }

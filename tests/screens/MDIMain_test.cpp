@@ -150,7 +150,7 @@ class MDIMainTest : public QObject {
         {"menuBuck", "frmTOPBUCK"},       {"menuBuckBoost", "frmTOPBUCKBOOST"},
         {"menuNibianLC", "frmTOPNibianLC"}, {"menuQuanqiao", "frmTOPQuanqiao"},
         {"menuZhengji", "frmTOPZhengji"}, {"menuTuiwan", "frmTOPTuiwan"},
-        {"menTest", "Form1"},
+        {"menTest", "Form1"},             {"menuURdanlirao", "frmDKURdanlirao"},
     };
     for (const auto& e : entries) {
       auto* action = window.findChild<QAction*>(QString::fromLatin1(e.action));

@@ -9,6 +9,7 @@
 
 #include "core-data/catalogue.h"
 #include "screens/Form1.h"
+#include "screens/frmDKURdanlirao.h"
 #include "screens/frmTOPBOOST.h"
 #include "screens/frmTOPBUCK.h"
 #include "screens/frmTOPBUCKBOOST.h"
@@ -53,6 +54,7 @@ const std::vector<ScreenMaker>& Screens() {
       {"frmTOPTuiwan", [] { return new frmTOPTuiwan; }, kBridgeInputs},
       {"frmTOPQuanqiao", [] { return new frmTOPQuanqiao; }, kBridgeInputs},
       {"Form1", [] { return new Form1; }, {}},
+      {"frmDKURdanlirao", [] { return new frmDKURdanlirao; }, {}},
   };
   return screens;
 }
