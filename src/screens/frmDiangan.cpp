@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QScrollBar>
+#include <algorithm>
 #include <string>
 #include <variant>
 
@@ -93,11 +94,9 @@ frmDiangan::frmDiangan(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
   InstallKeyFilter(ui->cmbWinding, KeyRule::None);
   ui->cmbCoreCount->setCompleter(nullptr);
 
-  for (QWidget* field : {static_cast<QWidget*>(ui->txtIrms), static_cast<QWidget*>(ui->txtIpeak),
-                         static_cast<QWidget*>(ui->txtdI), static_cast<QWidget*>(ui->txtF),
-                         static_cast<QWidget*>(ui->txtCopperPcs),
-                         static_cast<QWidget*>(ui->txtTurns)}) {
-    field->installEventFilter(this);
+  for (QLineEdit* field :
+       {ui->txtIrms, ui->txtIpeak, ui->txtdI, ui->txtF, ui->txtCopperPcs, ui->txtTurns}) {
+    field->installEventFilter(this);  // focus rules and double-clicks
   }
   ConnectHandlers();
   Form_Load();

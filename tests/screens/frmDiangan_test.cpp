@@ -164,10 +164,7 @@ class FrmDianganTest : public QObject {
     QStringList visited;
     for (int i = 0; i < 12; ++i) {
       Tab();
-      QWidget* focus = QApplication::focusWidget();
-      if (qobject_cast<QLineEdit*>(focus) && qobject_cast<QComboBox*>(focus->parentWidget()))
-        focus = focus->parentWidget();
-      visited << focus->objectName();
+      visited << QApplication::focusWidget()->objectName();
     }
     QCOMPARE(visited, (QStringList{"txtIpeak", "txtdI", "txtF", "cmbWinding", "txtCopperPcs",
                                    "txtTurns", "hcrollTurns", "cmbCoreCount", "cmdJiSuan",
