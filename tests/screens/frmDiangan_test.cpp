@@ -6,6 +6,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -587,6 +590,33 @@ class FrmDianganTest : public QObject {
       QVERIFY2(!Field(name)->text().contains(QLatin1String("inf"), Qt::CaseInsensitive), name);
     }
     QVERIFY(!Label("labCurrentDensity").contains(QLatin1String("inf")));
+  }
+
+  // As the main window holds it: closing the window while a field is being edited runs
+  // no focus rule on half-destroyed widgets.
+  void closingInsideTheMainWindowWhileEditing() {
+    QMdiArea area;
+    auto* hosted = new frmDiangan();
+    hosted->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* window = area.addSubWindow(hosted);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    area.show();
+    QApplication::setActiveWindow(&area);
+    QVERIFY(QTest::qWaitForWindowActive(&area));
+    QPointer<frmDiangan> alive = hosted;
+    auto* average = hosted->findChild<QLineEdit*>(QStringLiteral("txtIrms"));
+    auto* peak = hosted->findChild<QLineEdit*>(QStringLiteral("txtIpeak"));
+    average->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(average, QStringLiteral("10"));
+    auto* list = hosted->findChild<QListWidget*>(QStringLiteral("lstCoreList"));
+    list->setCurrentRow(5);
+    QVERIFY(!list->selectedItems().isEmpty());
+    peak->setFocus(Qt::MouseFocusReason);
+    peak->selectAll();
+    QTest::keyClicks(peak, QStringLiteral("5"));
+    QVERIFY(window->close());
+    QTRY_VERIFY(alive.isNull());
+    QVERIFY(sinks_->messages.isEmpty());
   }
 
   void currentDensityButtonCannotBePressed() {
