@@ -1,0 +1,78 @@
+#pragma once
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class frmDiangan;
+}
+
+namespace qiro {
+
+class frmCurrentDensity;
+
+// The toroid inductor calculator: design inputs on the left, the catalogue's part numbers
+// in the middle, the picked core's data and the design report on the right. Reads the
+// core catalogue, which must be built (InitCoreData) before the screen is created.
+class frmDiangan final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit frmDiangan(QWidget* parent = nullptr);
+  ~frmDiangan() override;
+  frmDiangan(const frmDiangan&) = delete;
+  frmDiangan& operator=(const frmDiangan&) = delete;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Field rules.
+  void txtIrms_Change();
+  void txtIrms_GotFocus();
+  void txtIrms_LostFocus();
+  void txtIpeak_Change();
+  void txtIpeak_DblClick();
+  void txtIpeak_GotFocus();
+  void txtIpeak_LostFocus();
+  void txtdI_Change();
+  void txtdI_DblClick();
+  bool txtdI_KeyPress(int key);
+  void txtdI_GotFocus();
+  void txtdI_LostFocus();
+  void txtF_Change();
+  void txtF_GotFocus();
+  void txtF_LostFocus();
+  void cmbWinding_Click();
+  void txtCopperPcs_Change();
+  void txtCopperPcs_GotFocus();
+  void txtCopperPcs_LostFocus();
+  void hcrollTurns_Change(int value);
+  void txtTurns_Change();
+  void txtTurns_LostFocus();
+  void cmbCoreCount_Click();
+  void cmdCurrentDensity_Click();
+  // Core list.
+  void txtSearch_Change();
+  void lstCoreList_Click();
+  void FilterCoreList(const QString& searchText);
+  // Report.
+  void cmdJiSuan_Click();
+  void RefreshCurrentDensity();
+  void RefreshReport();
+  // Evaluates and shows the report; otherwise the message for the first input refused.
+  std::optional<QString> UpdateReport();
+  QString SelectedPartNumber() const;
+
+  void Form_Load();
+  void ConnectHandlers();
+
+  std::unique_ptr<Ui::frmDiangan> ui;
+  QStringList partNumbers_;  // slot order, converted once for the search
+  QPointer<frmCurrentDensity> currentDensityDialog_;
+};
+
+}  // namespace qiro
