@@ -12,6 +12,7 @@
 #include "screens/Form1.h"
 #include "screens/frmAbout.h"
 #include "screens/frmDKURdanlirao.h"
+#include "screens/frmDiangan.h"
 #include "screens/frmTOPBOOST.h"
 #include "screens/frmTOPBUCK.h"
 #include "screens/frmTOPBUCKBOOST.h"
@@ -146,8 +147,9 @@ void MDIMain::MDIForm_Load() {
   menToroidalL_Click();
 }
 
-// Screens are wired in here as they are built; until then the entry does nothing.
-void MDIMain::menToroidalL_Click() {}
+void MDIMain::menToroidalL_Click() {
+  OpenChild(QStringLiteral("frmDiangan"), [] { return new frmDiangan; });
+}
 void MDIMain::meuChoise_Click() {}
 void MDIMain::meuCoreChoise_Click() {}
 void MDIMain::menTest_Click() {

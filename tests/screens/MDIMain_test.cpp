@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
@@ -142,6 +143,13 @@ class MDIMainTest : public QObject {
   // Each entry opens its own screen, once; choosing it again only brings it to the front.
   void entriesOpenTheirScreens() {
     MDIMain window;
+    // Start-up opens the calculator, with the catalogue already in its list.
+    QCOMPARE(window.mdiArea()->subWindowList().size(), 1);
+    QPointer<QWidget> calculator = window.mdiArea()->subWindowList().first()->widget();
+    QCOMPARE(calculator->objectName(), QStringLiteral("frmDiangan"));
+    QCOMPARE(calculator->findChild<QListWidget*>(QStringLiteral("lstCoreList"))->count(), 754);
+    window.mdiArea()->closeAllSubWindows();
+    QTRY_VERIFY(calculator.isNull());
     const struct {
       const char* action;
       const char* screen;
@@ -150,7 +158,7 @@ class MDIMainTest : public QObject {
         {"menuBuck", "frmTOPBUCK"},       {"menuBuckBoost", "frmTOPBUCKBOOST"},
         {"menuNibianLC", "frmTOPNibianLC"}, {"menuQuanqiao", "frmTOPQuanqiao"},
         {"menuZhengji", "frmTOPZhengji"}, {"menuTuiwan", "frmTOPTuiwan"},
-        {"menTest", "Form1"},             {"menuURdanlirao", "frmDKURdanlirao"},
+        {"menToroidalL", "frmDiangan"},   {"menTest", "Form1"},             {"menuURdanlirao", "frmDKURdanlirao"},
     };
     for (const auto& e : entries) {
       auto* action = window.findChild<QAction*>(QString::fromLatin1(e.action));

@@ -10,6 +10,7 @@
 #include "core-data/catalogue.h"
 #include "screens/Form1.h"
 #include "screens/frmDKURdanlirao.h"
+#include "screens/frmDiangan.h"
 #include "screens/frmTOPBOOST.h"
 #include "screens/frmTOPBUCK.h"
 #include "screens/frmTOPBUCKBOOST.h"
@@ -53,6 +54,8 @@ const std::vector<ScreenMaker>& Screens() {
       {"frmTOPZhengji", [] { return new frmTOPZhengji; }, kBridgeInputs},
       {"frmTOPTuiwan", [] { return new frmTOPTuiwan; }, kBridgeInputs},
       {"frmTOPQuanqiao", [] { return new frmTOPQuanqiao; }, kBridgeInputs},
+      {"frmDiangan", [] { return new frmDiangan; },
+       {{"txtIrms", "10"}, {"txtIpeak", "14.14"}, {"txtdI", "2.828"}, {"txtF", "100"}, {"txtCopperPcs", "1"}}},
       {"Form1", [] { return new Form1; }, {}},
       {"frmDKURdanlirao", [] { return new frmDKURdanlirao; }, {}},
   };
