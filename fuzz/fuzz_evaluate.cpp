@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core-data/catalogue.h"
+#include "fuzz/fuzz_check.h"
 #include "magnetics/evaluate_inductor.h"
 #include "magnetics/formulas.h"
 #include "magnetics/winding_search.h"
@@ -26,13 +27,6 @@ struct Reader {
     return value;
   }
 };
-
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-  }
-}
 
 }  // namespace
 
