@@ -5,6 +5,7 @@
 #include <istream>
 #include <ostream>
 #include <sstream>
+#include <stdexcept>
 
 #include "core-data/catalogue.h"
 #include "text/float_range.h"
@@ -12,7 +13,8 @@
 namespace qiro::batch {
 namespace {
 
-using nlohmann::json;
+// Requests are small objects: a flat, insertion-ordered map looks members up faster than a tree.
+using json = nlohmann::ordered_json;
 
 const char* TypeName(ArgType type) {
   switch (type) {
@@ -48,13 +50,18 @@ std::string Bad(const ArgSpec& spec, const std::string& detail = {}) {
 
 }  // namespace
 
-float Args::f32(const char* name) const { return static_cast<float>(values_.find(name)->second.number); }
-double Args::f64(const char* name) const { return values_.find(name)->second.number; }
-std::int16_t Args::i16(const char* name) const {
-  return static_cast<std::int16_t>(values_.find(name)->second.number);
+const Args::Value& Args::Find(std::string_view name) const {
+  for (const Value& value : values_) {
+    if (value.name == name) return value;
+  }
+  throw std::logic_error("operation reads an argument it does not declare: " + std::string(name));
 }
-const std::string& Args::text(const char* name) const { return values_.find(name)->second.text; }
-const CoreRecord& Args::core(const char* name) const { return *values_.find(name)->second.core; }
+
+float Args::f32(const char* name) const { return static_cast<float>(Find(name).number); }
+double Args::f64(const char* name) const { return Find(name).number; }
+std::int16_t Args::i16(const char* name) const { return static_cast<std::int16_t>(Find(name).number); }
+const std::string& Args::text(const char* name) const { return Find(name).text; }
+const CoreRecord& Args::core(const char* name) const { return *Find(name).core; }
 
 Batch::Batch() {
   InitCoreData();
@@ -103,22 +110,26 @@ std::string Batch::Reply(std::string_view line, bool& ok) const {
   const auto argsIt = request.find("args");
   const json& given = argsIt == request.end() ? noArgs : *argsIt;
   if (!given.is_object()) return fail("member \"args\" must be an object");
-  // Every given argument must be one the operation takes.
-  std::size_t matched = 0;
-  for (const ArgSpec& spec : operation.args) matched += given.contains(spec.name) ? 1 : 0;
-  if (matched != given.size()) {
+  // An argument the operation does not take is reported before anything else.
+  auto unexpected = [&]() -> std::optional<std::string> {
     for (const auto& [key, value] : given.items()) {
       bool known = false;
       for (const ArgSpec& spec : operation.args) known = known || key == spec.name;
-      if (!known) return fail("unexpected argument \"" + key + "\" for " + found->first);
+      if (!known) return "unexpected argument \"" + key + "\" for " + found->first;
     }
-  }
+    return std::nullopt;
+  };
 
   Args args;
+  args.values_.reserve(operation.args.size());
   for (const ArgSpec& spec : operation.args) {
     const auto it = given.find(spec.name);
-    if (it == given.end()) return fail("missing argument \"" + std::string(spec.name) + "\"");
+    if (it == given.end()) {
+      if (const auto message = unexpected()) return fail(*message);
+      return fail("missing argument \"" + std::string(spec.name) + "\"");
+    }
     Args::Value value;
+    value.name = spec.name;
     switch (spec.type) {
       case ArgType::Float32: {
         if (!it->is_number()) return fail(Bad(spec));
@@ -164,7 +175,10 @@ std::string Batch::Reply(std::string_view line, bool& ok) const {
         break;
       }
     }
-    args.values_.emplace(spec.name, std::move(value));
+    args.values_.push_back(std::move(value));
+  }
+  if (args.values_.size() != given.size()) {
+    if (const auto message = unexpected()) return fail(*message);
   }
 
   JsonWriter result;

@@ -38,16 +38,18 @@ class Args {
   std::int16_t i16(const char* name) const;
   const std::string& text(const char* name) const;
   const CoreRecord& core(const char* name) const;
-  bool has(const char* name) const { return values_.count(name) != 0; }
 
  private:
   friend class Batch;
   struct Value {
+    std::string_view name;
     double number = 0;
     std::string text;
     const CoreRecord* core = nullptr;
   };
-  std::map<std::string, Value, std::less<>> values_;
+  // A handful per request, looked up by name: a flat list beats a tree.
+  const Value& Find(std::string_view name) const;
+  std::vector<Value> values_;
 };
 
 // Thrown by an operation when its input cannot be evaluated; becomes an error reply.
