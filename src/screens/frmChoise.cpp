@@ -25,6 +25,8 @@ frmChoise::frmChoise(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
   // cmbCoreCount_KeyPress: digits and backspace only.
   InstallKeyFilter(ui_->txtDianliu, KeyRule::Numeric);
   InstallKeyFilter(ui_->txtDianganliang, KeyRule::Numeric);
+  // Typed keys reach the combo box first, which hands them to its line edit directly.
+  InstallKeyFilter(ui_->cmbCoreCount, KeyRule::Integer);
   InstallKeyFilter(ui_->cmbCoreCount->lineEdit(), KeyRule::Integer);
   ui_->txtDianliu->installEventFilter(this);
   ui_->labURL->installEventFilter(this);
