@@ -101,10 +101,6 @@ Outcome<GroupedSearchResult> GroupedCoreSearch(const GroupedSearchRequest& reque
   std::vector<std::string_view> found;
   const int size = CatalogueSize;
   for (int slot = 1; slot <= size; ++slot) {
-    if (keepGoing && !keepGoing()) {
-      result.Stopped = true;
-      return Result::Ok(std::move(result));
-    }
     if (nothingCanFit || found.size() == static_cast<std::size_t>(kGroupCount)) break;
     const CoreRecord& core = CatalogueSlot(slot);
     if (core.Permeability >= 147) continue;
@@ -112,6 +108,10 @@ Outcome<GroupedSearchResult> GroupedCoreSearch(const GroupedSearchRequest& reque
     const auto key = GroupKey(core);
     if (!key || std::find(found.begin(), found.end(), *key) != found.end()) continue;
     if (core.Height > 18.0f && request.CoreCount > 4) continue;
+    if (keepGoing && !keepGoing()) {
+      result.Stopped = true;
+      return Result::Ok(std::move(result));
+    }
 
     const int turnLimit = TurnLimit(core, result.Winding);
     const double pathLength = static_cast<double>(core.PathLength);

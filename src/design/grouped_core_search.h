@@ -57,7 +57,7 @@ struct GroupedSearchResult {
 // The group key of a core ("KMA26" … "KMD40"), or nothing for cores outside the 18 groups.
 std::optional<std::string_view> GroupKey(const CoreRecord& core);
 
-// Asked once per catalogue slot; returning false stops the search at once.
+// Asked before each core whose turns are walked; returning false stops the search there.
 using KeepGoing = std::function<bool()>;
 
 // Refused only when no winding can be chosen for the average current and density.

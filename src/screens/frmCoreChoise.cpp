@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QSvgRenderer>
+#include <optional>
 
 #include "design/candidate_report.h"
 #include "screens/platform.h"
@@ -132,15 +133,20 @@ void frmCoreChoise::cmdJiSuan_Click() {
   QPointer<frmCoreChoise> alive(this);
   searching_ = true;
   stopRequested_ = false;
-  setEnabled(false);
   Outcome<GroupedSearchResult> result = Outcome<GroupedSearchResult>::Fail("not run");
   {
-    BusyCursor busy;
+    // Nothing reaches the screen before the first pass of the event loop, so the screen
+    // is disabled under the wait cursor from then on: a quick search pays nothing for it.
+    std::optional<BusyCursor> busy;
     QElapsedTimer sinceRepaint;
     sinceRepaint.start();
     const auto interval = repaintInterval_.count();
-    result = GroupedCoreSearch(request, [&alive, &sinceRepaint, interval] {
+    result = GroupedCoreSearch(request, [this, &alive, &busy, &sinceRepaint, interval] {
       if (sinceRepaint.elapsed() >= interval) {
+        if (!busy) {
+          setEnabled(false);
+          busy.emplace();
+        }
         QCoreApplication::processEvents();
         sinceRepaint.restart();
       }
