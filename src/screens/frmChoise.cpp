@@ -1,6 +1,7 @@
 #include "screens/frmChoise.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStyle>
@@ -50,6 +51,12 @@ void frmChoise::AlignHeadings() {
   for (QLabel* heading : {ui_->Label12, ui_->Label13, ui_->Label14, ui_->Label15, ui_->Label16}) {
     heading->setFixedWidth(column);
   }
+  // Room for all six columns, the thick-wire note included, and a dozen lines.
+  const QFontMetrics metrics(ui_->lstResut->font());
+  ui_->lstResut->setMinimumSize(
+      indent + 5 * column + metrics.horizontalAdvance(QStringLiteral(">2.15 建议多股线")) +
+          style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8 * metrics.averageCharWidth(),
+      15 * metrics.lineSpacing());
 }
 
 bool frmChoise::eventFilter(QObject* watched, QEvent* event) {

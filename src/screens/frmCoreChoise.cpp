@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFontMetrics>
+#include <QStyle>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -54,6 +56,7 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
   ui_->picLogo->setCursor(Qt::PointingHandCursor);
   ui_->Picture1->setPixmap(Drawing(QStringLiteral(":/core_selection_toroid.svg"), ratio));
   ui_->cmbCoreCount->setCompleter(nullptr);
+  FitResultWidths();
 
   // txtDianliu_KeyPress, txtDianganliang_KeyPress: digits, point and backspace.
   InstallKeyFilter(ui_->txtDianliu, KeyRule::Numeric);
@@ -73,6 +76,20 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
 }
 
 frmCoreChoise::~frmCoreChoise() = default;
+
+void frmCoreChoise::FitResultWidths() {
+  // Wide enough for a typical proposal line and the widest report line, so neither is
+  // cut off at the screen's natural size.
+  const int chrome = 2 * ui_->lstResut->frameWidth() + 4 * fontMetrics().averageCharWidth() +
+                     style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const QFontMetrics list(ui_->lstResut->font());
+  ui_->lstResut->setMinimumWidth(
+      list.horizontalAdvance(QStringLiteral("KMC130060-L  电流密度=3.25；线径=1.4；绕线根数=12；绕线圈数=100")) +
+      chrome);
+  const QFontMetrics report(ui_->txtShow->font());
+  ui_->txtShow->setMinimumWidth(
+      report.horizontalAdvance(QStringLiteral("磁芯尺寸：外径×内径×高度=102.87×55.75×17.78 mm")) + chrome);
+}
 
 void frmCoreChoise::closeEvent(QCloseEvent* event) {
   // The main window closes its screens without waiting, so a running search is stopped

@@ -41,6 +41,7 @@ class frmCoreChoise final : public QWidget {
   void lstResut_Click();
   void txtDianliu_GotFocus();
 
+  void FitResultWidths();
   void ShowInputProblem(GroupedInputProblem problem);
   void ShowError(const QString& text);
 
