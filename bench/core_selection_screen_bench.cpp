@@ -62,8 +62,9 @@ void BM_GroupedCoreSearchAlone(benchmark::State& state) {
       qiro::MakeGroupedRequest(std::stof(c.current), false, false, std::stof(c.inductance), 1, 3);
   // The search with its lines as the list shows them.
   for (auto _ : state) {
+    const auto result = qiro::GroupedCoreSearch(request);
     std::vector<std::string> lines;
-    for (const auto& candidate : qiro::GroupedCoreSearch(request)->Candidates)
+    for (const auto& candidate : result->Candidates)
       lines.push_back(qiro::GroupedResultLine(candidate));
     benchmark::DoNotOptimize(lines);
   }
