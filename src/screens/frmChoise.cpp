@@ -101,7 +101,11 @@ void frmChoise::cmdJiSuan_Click() {
   }
   const auto lines = CatalogueFitSearch(in.CoreCount, in.Current, in.Inductance);
   if (lines) {
-    for (const std::string& line : *lines) ui_->lstResut->addItem(QString::fromStdString(line));
+    // One insertion for the whole list: the view relays out once, not once per line.
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines->size()));
+    for (const std::string& line : *lines) items << QString::fromStdString(line);
+    ui_->lstResut->addItems(items);
   }
   if (ui_->lstResut->count() == 0) {
     ShowMessage(this,

@@ -176,9 +176,10 @@ void frmCoreChoise::cmdJiSuan_Click() {
   if (stopRequested_ || (result.ok() && result->Stopped)) return;
 
   SelectionResults = result.ok() ? result->Candidates : std::vector<SelectionCandidate>{};
-  for (const SelectionCandidate& candidate : SelectionResults) {
-    ui_->lstResut->addItem(QString::fromStdString(GroupedResultLine(candidate)));
-  }
+  QStringList lines;
+  for (const SelectionCandidate& candidate : SelectionResults)
+    lines << QString::fromStdString(GroupedResultLine(candidate));
+  ui_->lstResut->addItems(lines);
   if (result.ok() && WindingMissesDensity(in.DensityChoice, result->Winding)) {
     ShowMessage(this, tr("未找到满足您的电流密度常用铜线规格，您可以使用推荐线径或特殊规格铜线！"),
                 tr("警告"), QMessageBox::Information);
