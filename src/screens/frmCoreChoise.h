@@ -1,0 +1,56 @@
+#pragma once
+#include <QWidget>
+#include <chrono>
+#include <memory>
+#include <vector>
+
+#include "design/grouped_core_search.h"
+#include "design/selection_inputs.h"
+
+namespace Ui {
+class frmCoreChoise;
+}
+
+namespace qiro {
+
+// Core selection by material group: one proposal per group, and the full design of the
+// proposal the user selects.
+class frmCoreChoise final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit frmCoreChoise(QWidget* parent = nullptr);
+  ~frmCoreChoise() override;
+  frmCoreChoise(const frmCoreChoise&) = delete;
+  frmCoreChoise& operator=(const frmCoreChoise&) = delete;
+
+  // How often a running search lets the window repaint. Tests set 0 so that their events
+  // reach the screen between every two catalogue slots.
+  void SetRepaintInterval(std::chrono::milliseconds interval) { repaintInterval_ = interval; }
+  bool IsSearching() const { return searching_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void cmdJiSuan_Click();
+  void cmdGaoji_Click();
+  void cmdRequestSample_Click();
+  void picLogo_Click();
+  void lstResut_Click();
+  void txtDianliu_GotFocus();
+
+  void FitResultWidths();
+  void ShowInputProblem(GroupedInputProblem problem);
+  void ShowError(const QString& text);
+
+  std::unique_ptr<Ui::frmCoreChoise> ui_;
+  // The proposals of the last search, one per list line.
+  std::vector<SelectionCandidate> SelectionResults;
+  bool searching_ = false;
+  bool stopRequested_ = false;
+  std::chrono::milliseconds repaintInterval_{16};
+};
+
+}  // namespace qiro
