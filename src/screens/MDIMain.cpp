@@ -11,6 +11,8 @@
 
 #include "screens/Form1.h"
 #include "screens/frmAbout.h"
+#include "screens/frmChoise.h"
+#include "screens/frmCoreChoise.h"
 #include "screens/frmDKURdanlirao.h"
 #include "screens/frmDiangan.h"
 #include "screens/frmTOPBOOST.h"
@@ -150,8 +152,12 @@ void MDIMain::MDIForm_Load() {
 void MDIMain::menToroidalL_Click() {
   OpenChild(QStringLiteral("frmDiangan"), [] { return new frmDiangan; });
 }
-void MDIMain::meuChoise_Click() {}
-void MDIMain::meuCoreChoise_Click() {}
+void MDIMain::meuChoise_Click() {
+  OpenChild(QStringLiteral("frmCoreChoise"), [] { return new frmCoreChoise; });
+}
+void MDIMain::meuCoreChoise_Click() {
+  OpenChild(QStringLiteral("frmChoise"), [] { return new frmChoise; });
+}
 void MDIMain::menTest_Click() {
   OpenChild(QStringLiteral("Form1"), [] { return new Form1; });
 }

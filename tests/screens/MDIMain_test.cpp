@@ -158,7 +158,8 @@ class MDIMainTest : public QObject {
         {"menuBuck", "frmTOPBUCK"},       {"menuBuckBoost", "frmTOPBUCKBOOST"},
         {"menuNibianLC", "frmTOPNibianLC"}, {"menuQuanqiao", "frmTOPQuanqiao"},
         {"menuZhengji", "frmTOPZhengji"}, {"menuTuiwan", "frmTOPTuiwan"},
-        {"menToroidalL", "frmDiangan"},   {"menTest", "Form1"},             {"menuURdanlirao", "frmDKURdanlirao"},
+        {"menToroidalL", "frmDiangan"},   {"meuChoise", "frmCoreChoise"},
+        {"meuCoreChoise", "frmChoise"},   {"menTest", "Form1"},             {"menuURdanlirao", "frmDKURdanlirao"},
     };
     for (const auto& e : entries) {
       auto* action = window.findChild<QAction*>(QString::fromLatin1(e.action));

@@ -9,6 +9,8 @@
 
 #include "core-data/catalogue.h"
 #include "screens/Form1.h"
+#include "screens/frmChoise.h"
+#include "screens/frmCoreChoise.h"
 #include "screens/frmDKURdanlirao.h"
 #include "screens/frmDiangan.h"
 #include "screens/frmTOPBOOST.h"
@@ -56,6 +58,8 @@ const std::vector<ScreenMaker>& Screens() {
       {"frmTOPQuanqiao", [] { return new frmTOPQuanqiao; }, kBridgeInputs},
       {"frmDiangan", [] { return new frmDiangan; },
        {{"txtIrms", "10"}, {"txtIpeak", "14.14"}, {"txtdI", "2.828"}, {"txtF", "100"}, {"txtCopperPcs", "1"}}},
+      {"frmCoreChoise", [] { return new frmCoreChoise; }, {{"txtDianliu", "5"}, {"txtDianganliang", "100"}}},
+      {"frmChoise", [] { return new frmChoise; }, {{"txtDianliu", "5"}, {"txtDianganliang", "100"}}},
       {"Form1", [] { return new Form1; }, {}},
       {"frmDKURdanlirao", [] { return new frmDKURdanlirao; }, {}},
   };
