@@ -23,6 +23,7 @@ const char* TypeName(ArgType type) {
     case ArgType::Integer16: return "an integer from -32768 to 32767";
     case ArgType::Text: return "a string";
     case ArgType::Core: return "a catalogue part number";
+    case ArgType::Boolean: return "true or false";
   }
   return "";
 }
@@ -62,6 +63,7 @@ double Args::f64(const char* name) const { return Find(name).number; }
 std::int16_t Args::i16(const char* name) const { return static_cast<std::int16_t>(Find(name).number); }
 const std::string& Args::text(const char* name) const { return Find(name).text; }
 const CoreRecord& Args::core(const char* name) const { return *Find(name).core; }
+bool Args::boolean(const char* name) const { return Find(name).number != 0; }
 
 Batch::Batch() {
   InitCoreData();
@@ -73,6 +75,7 @@ Batch::Batch() {
   RegisterTextOperations(*this);
   RegisterTopologyOperations(*this);
   RegisterUrOperations(*this);
+  RegisterSelectionOperations(*this);
 }
 
 void Batch::Register(const std::string& name, Operation operation) {
@@ -161,6 +164,10 @@ std::string Batch::Reply(std::string_view line, bool& ok) const {
         value.number = static_cast<double>(it->get<std::int64_t>());
         break;
       }
+      case ArgType::Boolean:
+        if (!it->is_boolean()) return fail(Bad(spec));
+        value.number = it->get<bool>() ? 1 : 0;
+        break;
       case ArgType::Text:
         if (!it->is_string()) return fail(Bad(spec));
         value.text = it->get<std::string>();
@@ -239,6 +246,7 @@ std::string Batch::Help() const {
         case ArgType::Integer16: text << "int16"; break;
         case ArgType::Text: text << "string"; break;
         case ArgType::Core: text << "part number"; break;
+        case ArgType::Boolean: text << "bool"; break;
       }
     }
     text << ")\n      " << operation.summary << '\n';

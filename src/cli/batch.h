@@ -23,6 +23,7 @@ enum class ArgType {
   Integer16, // a JSON integer in -32768..32767
   Text,      // a JSON string
   Core,      // a catalogue part number
+  Boolean,   // true or false
 };
 
 struct ArgSpec {
@@ -38,6 +39,7 @@ class Args {
   std::int16_t i16(const char* name) const;
   const std::string& text(const char* name) const;
   const CoreRecord& core(const char* name) const;
+  bool boolean(const char* name) const;
 
  private:
   friend class Batch;
@@ -90,6 +92,7 @@ void RegisterDomainOperations(Batch& batch);
 void RegisterTextOperations(Batch& batch);
 void RegisterTopologyOperations(Batch& batch);
 void RegisterUrOperations(Batch& batch);
+void RegisterSelectionOperations(Batch& batch);
 
 // Writers shared by the operation families.
 void WriteCore(JsonWriter& w, const CoreRecord& core);
