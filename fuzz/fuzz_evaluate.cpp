@@ -11,6 +11,9 @@
 #include "magnetics/evaluate_inductor.h"
 #include "magnetics/formulas.h"
 #include "magnetics/winding_search.h"
+#include "design/catalogue_fit_search.h"
+#include "design/grouped_core_search.h"
+#include "design/candidate_report.h"
 
 namespace {
 
@@ -63,5 +66,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const float l = InductanceAtCurrent(turns, core, average);
   (void)l;
+
+  // The searches: every proposal they keep must evaluate to finite numbers.
+  const auto grouped = GroupedCoreSearch(MakeGroupedRequest(
+      average, (strands & 1) != 0, (strands & 2) != 0, peak, turns,
+      static_cast<std::int16_t>(static_cast<std::uint16_t>(strands) % 12)));
+  if (grouped) {
+    for (const SelectionCandidate& candidate : grouped->Candidates) {
+      const auto e2 = EvaluateCandidate(candidate);
+      Check(!e2 || std::isfinite(e2->InductanceAtPeak), "proposal evaluates to a non-finite value");
+      Check(!GroupedResultLine(candidate).empty(), "empty proposal line");
+    }
+  }
+  const auto fit = CatalogueFitSearch(turns, ripple, static_cast<double>(wire) * 1000);
+  if (fit) Check(fit->size() <= static_cast<std::size_t>(CatalogueSize), "more lines than cores");
   return 0;
 }
