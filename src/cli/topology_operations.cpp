@@ -16,8 +16,9 @@ void WriteMembers(JsonWriter& w, Members members) {
   w.EndObject();
 }
 
+// A copy: callers hold the result past the temporary outcome it came in.
 template <class Result>
-const Result& Checked(const Outcome<Result>& outcome) {
+Result Checked(const Outcome<Result>& outcome) {
   if (!outcome) throw Refusal{outcome.error()};
   return *outcome;
 }
@@ -42,7 +43,7 @@ void RegisterTopologyOperations(Batch& batch) {
   batch.Register("CalcBuck", {"BUCK: duty cycle, power, ripple, peak current, inductance (μH)",
                               Floats({"Iout", "Vin", "Vout", "f", "gamma"}),
                               [](const Args& a, JsonWriter& w) {
-                                const auto& r = Checked(CalcBuck(a.f32("Iout"), a.f32("Vin"), a.f32("Vout"),
+                                const auto r = Checked(CalcBuck(a.f32("Iout"), a.f32("Vin"), a.f32("Vout"),
                                                                  a.f32("f"), a.f32("gamma")));
                                 WriteMembers(w, {{"D", r.D}, {"Po", r.Po}, {"dI", r.dI}, {"ILpk", r.ILpk}, {"L", r.L}});
                               }});
@@ -60,7 +61,7 @@ void RegisterTopologyOperations(Batch& batch) {
   batch.Register("CalcPfc", {"PFC: duty cycle, peak and RMS current, ripple, inductance (μH)",
                              Floats({"P", "Vin", "Vout", "f", "eta", "gamma"}),
                              [](const Args& a, JsonWriter& w) {
-                               const auto& r = Checked(CalcPfc(a.f32("P"), a.f32("Vin"), a.f32("Vout"),
+                               const auto r = Checked(CalcPfc(a.f32("P"), a.f32("Vin"), a.f32("Vout"),
                                                                a.f32("f"), a.f32("eta"), a.f32("gamma")));
                                w.BeginObject()
                                    .Key("D").Float32(r.D)
@@ -74,7 +75,7 @@ void RegisterTopologyOperations(Batch& batch) {
   batch.Register("CalcInverterLc", {"inverter LC: duty cycle, currents, ripple, inductance (μH)",
                                     Floats({"P", "Vdc", "Vout", "f", "gamma"}),
                                     [](const Args& a, JsonWriter& w) {
-                                      const auto& r = Checked(CalcInverterLc(a.f32("P"), a.f32("Vdc"), a.f32("Vout"),
+                                      const auto r = Checked(CalcInverterLc(a.f32("P"), a.f32("Vdc"), a.f32("Vout"),
                                                                              a.f32("f"), a.f32("gamma")));
                                       WriteMembers(w, {{"D", r.D}, {"Iout", r.Iout}, {"IL", r.IL},
                                                        {"dI", r.dI}, {"ILpk", r.ILpk}, {"L", r.L}});
