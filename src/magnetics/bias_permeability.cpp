@@ -1,5 +1,6 @@
 #include "magnetics/bias_permeability.h"
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
 
@@ -11,8 +12,16 @@ struct Term {
   double power;
 };
 
-// c × 10^-n, formed as the curve fits were published.
-double Sci(double c, int n) { return c * std::pow(10.0, -n); }
+// c × 10^-n, formed as the curve fits were published. The powers of ten are computed
+// once (the same values the power function gives), not on every evaluation.
+double Sci(double c, int n) {
+  static const auto kPowers = [] {
+    std::array<double, 12> powers{};
+    for (int i = 0; i < 12; ++i) powers[static_cast<std::size_t>(i)] = std::pow(10.0, -i);
+    return powers;
+  }();
+  return c * kPowers[static_cast<std::size_t>(n)];
+}
 
 double Sum(std::initializer_list<Term> terms, double h) {
   double sum = 0.0;
