@@ -38,6 +38,9 @@ int main(int argc, char* argv[]) {
     if (!sub) continue;  // the entry has no screen yet
     sub->move(0, 0);
     sub->resize(sub->sizeHint().expandedTo(sub->size()));
+    // The main window grows to show the whole screen.
+    const QSize chrome = window.size() - window.mdiArea()->viewport()->size();
+    window.resize(window.size().expandedTo(sub->size() + chrome));
     QApplication::processEvents();
     const QString file = out.filePath(sub->widget()->objectName() + QStringLiteral(".png"));
     if (window.grab().save(file)) ++saved;
