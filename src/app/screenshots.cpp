@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "screens/MDIMain.h"
+#include "screens/frmAbout.h"
 #include "screens/application_setup.h"
 
 int main(int argc, char* argv[]) {
@@ -45,6 +46,11 @@ int main(int argc, char* argv[]) {
     const QString file = out.filePath(sub->widget()->objectName() + QStringLiteral(".png"));
     if (window.grab().save(file)) ++saved;
   }
+  // The About box is modal: shown on its own.
+  qiro::frmAbout about(&window);
+  about.show();
+  QApplication::processEvents();
+  if (about.grab().save(out.filePath(QStringLiteral("frmAbout.png")))) ++saved;
   std::printf("%d screenshots in %s\n", saved, argv[1]);
   return saved > 0 ? 0 : 1;
 }
