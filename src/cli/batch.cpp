@@ -188,14 +188,15 @@ std::string Batch::Reply(std::string_view line, bool& ok) const {
     if (const auto message = unexpected()) return fail(*message);
   }
 
-  JsonWriter result;
+  // The result is written straight into the reply; a refusal discards it.
+  JsonWriter w;
+  w.BeginObject().Key("id").Raw(id).Key("ok").Bool(true).Key("result");
   try {
-    operation.run(args, result);
+    operation.run(args, w);
   } catch (const Refusal& refusal) {
     return fail(refusal.message);
   }
-  JsonWriter w;
-  w.BeginObject().Key("id").Raw(id).Key("ok").Bool(true).Key("result").Raw(result.text()).EndObject();
+  w.EndObject();
   ok = true;
   return w.take();
 }

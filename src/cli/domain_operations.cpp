@@ -1,5 +1,8 @@
 // Catalogue, material models, formulas, evaluation and winding search.
 #include <cmath>
+#include <string>
+#include <unordered_map>
+#include <utility>
 
 #include "cli/batch.h"
 #include "core-data/catalogue.h"
@@ -60,7 +63,9 @@ void WriteEvaluation(JsonWriter& w, const InductorEvaluation& e) {
 
 }  // namespace
 
-void WriteCore(JsonWriter& w, const CoreRecord& c) {
+namespace {
+
+void WriteCoreMembers(JsonWriter& w, const CoreRecord& c) {
   w.BeginObject();
   w.Key("PartNumber").String(c.PartNumber);
   const std::pair<const char*, float> members[] = {
@@ -80,6 +85,33 @@ void WriteCore(JsonWriter& w, const CoreRecord& c) {
   w.Key("Permeability").Integer(c.Permeability);
   w.Key("Series").String(c.Series);
   w.EndObject();
+}
+
+// The catalogue's records, written once: replies repeat them (an evaluation carries two).
+const std::unordered_map<std::string, std::pair<CoreRecord, std::string>>& WrittenCatalogue() {
+  static const auto written = [] {
+    std::unordered_map<std::string, std::pair<CoreRecord, std::string>> texts;
+    for (int slot = 1; slot <= CatalogueSize; ++slot) {
+      const CoreRecord& core = CatalogueSlot(slot);
+      JsonWriter w;
+      WriteCoreMembers(w, core);
+      texts.emplace(core.PartNumber, std::make_pair(core, w.take()));
+    }
+    return texts;
+  }();
+  return written;
+}
+
+}  // namespace
+
+void WriteCore(JsonWriter& w, const CoreRecord& c) {
+  const auto& written = WrittenCatalogue();
+  const auto it = written.find(c.PartNumber);
+  if (it != written.end() && it->second.first == c) {
+    w.Raw(it->second.second);
+  } else {
+    WriteCoreMembers(w, c);
+  }
 }
 
 void RegisterDomainOperations(Batch& batch) {

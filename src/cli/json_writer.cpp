@@ -38,10 +38,9 @@ JsonWriter& JsonWriter::EndArray() {
 
 JsonWriter& JsonWriter::Key(std::string_view name) {
   // Member names are the program's own identifiers: nothing to escape.
-  Separate();
-  text_ += '"';
-  text_ += name;
-  text_ += "\":";
+  text_.append(needComma_ ? ",\"" : "\"");
+  text_.append(name);
+  text_.append("\":");
   needComma_ = false;
   return *this;
 }

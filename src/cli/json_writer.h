@@ -9,6 +9,8 @@ namespace qiro::batch {
 
 class JsonWriter {
  public:
+  JsonWriter() { text_.reserve(2048); }  // room for a whole evaluation reply
+
   JsonWriter& BeginObject();
   JsonWriter& EndObject();
   JsonWriter& BeginArray();
