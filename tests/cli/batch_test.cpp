@@ -116,3 +116,36 @@ TEST(Batch, RepliesStayValidJsonForBrokenUtf8) {
 }
 
 }  // namespace
+
+namespace {
+
+// What users paste into fields, given to the tool as texts and as mistyped numbers.
+TEST(Batch, HostileTextsGetAnswers) {
+  const std::vector<std::string> hostile = {"",    "0",     "-0",     ".",  "..", "1.2.3", "1e39",
+                                            "1e-45", "99999", "32768", "-32769", "+5", " 5 ",
+                                            "５",  "1,5",   "NaN",    "inf", std::string(10000, '9'),
+                                            "12\n34"};
+  std::string input;
+  int id = 0;
+  for (const std::string& text : hostile) {
+    const std::string quoted = nlohmann::json(text).dump();
+    input += "{\"id\":" + std::to_string(++id) + ",\"op\":\"LeadingNumber\",\"args\":{\"text\":" + quoted + "}}\n";
+    input += "{\"id\":" + std::to_string(++id) + ",\"op\":\"BareWireDiameter\",\"args\":{\"Current\":" + quoted + "}}\n";
+  }
+  const auto lines = Lines(RunBatch(input).out);
+  ASSERT_EQ(lines.size(), hostile.size() * 2);
+  for (std::size_t i = 0; i < hostile.size(); ++i) {
+    const auto leading = nlohmann::json::parse(lines[2 * i]);
+    const auto mistyped = nlohmann::json::parse(lines[2 * i + 1]);
+    // A text's leading number is read, or refused when it leaves the double range.
+    if (leading["ok"].get<bool>()) {
+      EXPECT_TRUE(leading["result"].is_number()) << hostile[i];
+    } else {
+      EXPECT_NE(leading["error"].get<std::string>().find("64-bit"), std::string::npos);
+    }
+    EXPECT_FALSE(mistyped["ok"].get<bool>()) << hostile[i];
+    EXPECT_NE(mistyped["error"].get<std::string>().find("\"Current\""), std::string::npos);
+  }
+}
+
+}  // namespace

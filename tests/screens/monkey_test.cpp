@@ -9,6 +9,8 @@
 
 #include "core-data/catalogue.h"
 #include "screens/Form1.h"
+#include "screens/frmAbout.h"
+#include "screens/frmCurrentDensity.h"
 #include "screens/frmChoise.h"
 #include "screens/frmCoreChoise.h"
 #include "screens/frmDKURdanlirao.h"
@@ -61,6 +63,8 @@ const std::vector<ScreenMaker>& Screens() {
       {"frmCoreChoise", [] { return new frmCoreChoise; }, {{"txtDianliu", "5"}, {"txtDianganliang", "100"}}},
       {"frmChoise", [] { return new frmChoise; }, {{"txtDianliu", "5"}, {"txtDianganliang", "100"}}},
       {"Form1", [] { return new Form1; }, {}},
+      {"frmAbout", [] { return new frmAbout; }, {}},
+      {"frmCurrentDensity", [] { return new frmCurrentDensity; }, {}},
       {"frmDKURdanlirao", [] { return new frmDKURdanlirao; }, {}},
   };
   return screens;
@@ -96,6 +100,8 @@ class MonkeyTest : public QObject {
     const auto fields = UserFields(widget.get());
     testing::Monkey monkey(widget.get(), seed);
     for (int action = 1; action <= kActions; ++action) {
+      // A dialog closed by its own button is opened again, as a user would.
+      if (!widget->isVisible()) widget->show();
       monkey.Act();
       if (action % 250 == 0 || action == kActions) {
         const QString shown = FalseShownText(widget.get(), fields);
@@ -103,6 +109,7 @@ class MonkeyTest : public QObject {
                                                  .arg(seed).arg(action).arg(shown.left(200))));
       }
     }
+    if (!widget->isVisible()) widget->show();
     // Still answering: a field takes a digit.
     for (QLineEdit* field : fields) {
       if (!field->isVisible()) continue;
