@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include "screens/Form1.h"
 #include "screens/MDIMain.h"
 #include "screens/frmAbout.h"
+#include "screens/application_setup.h"
 #include "screens/help.h"
 #include "screens/screen_test_support.h"
 #include "text/web_site.h"
@@ -105,6 +107,16 @@ class ShellCommandsTest : public QObject {
     MDIMain window;
     window.findChild<QAction*>(QStringLiteral("meuHelpMain"))->trigger();
     QCOMPARE(sinks.messages.size() + sinks.opened.size(), 1);
+  }
+
+  // Standard buttons and context menus speak Chinese, like the screens.
+  void qtOwnTextsAreChinese() {
+    const QString file = QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                         QStringLiteral("/qtbase_zh_CN.qm");
+    if (!QFile::exists(file)) QSKIP("qt6-translations-l10n is not installed");
+    PrepareApplication(*qApp);
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("复制(&C)"));
+    QCOMPARE(QApplication::desktopFileName(), QStringLiteral("org.qiromagnetics.QIROMagnetic"));
   }
 
   void testScreenShowsTheBiasValue() {
