@@ -45,8 +45,8 @@ std::optional<double> HexBits(const std::string& text) {
   return value;
 }
 
-std::string Bad(const ArgSpec& spec, const std::string& detail = {}) {
-  return "argument \"" + std::string(spec.name) + "\" must be " + TypeName(spec.type) + detail;
+std::string Bad(const ArgSpec& param, const std::string& detail = {}) {
+  return "argument \"" + std::string(param.name) + "\" must be " + TypeName(param.type) + detail;
 }
 
 }  // namespace
@@ -117,7 +117,7 @@ std::string Batch::Reply(std::string_view line, bool& ok) const {
   auto unexpected = [&]() -> std::optional<std::string> {
     for (const auto& [key, value] : given.items()) {
       bool known = false;
-      for (const ArgSpec& spec : operation.args) known = known || key == spec.name;
+      for (const ArgSpec& param : operation.args) known = known || key == param.name;
       if (!known) return "unexpected argument \"" + key + "\" for " + found->first;
     }
     return std::nullopt;
@@ -125,59 +125,59 @@ std::string Batch::Reply(std::string_view line, bool& ok) const {
 
   Args args;
   args.values_.reserve(operation.args.size());
-  for (const ArgSpec& spec : operation.args) {
-    const auto it = given.find(spec.name);
+  for (const ArgSpec& param : operation.args) {
+    const auto it = given.find(param.name);
     if (it == given.end()) {
       if (const auto message = unexpected()) return fail(*message);
-      return fail("missing argument \"" + std::string(spec.name) + "\"");
+      return fail("missing argument \"" + std::string(param.name) + "\"");
     }
     Args::Value value;
-    value.name = spec.name;
-    switch (spec.type) {
+    value.name = param.name;
+    switch (param.type) {
       case ArgType::Float32: {
-        if (!it->is_number()) return fail(Bad(spec));
+        if (!it->is_number()) return fail(Bad(param));
         const double number = it->get<double>();
         if (!FitsFloat32(number))
-          return fail("argument \"" + std::string(spec.name) + "\" is beyond the 32-bit float range");
+          return fail("argument \"" + std::string(param.name) + "\" is beyond the 32-bit float range");
         value.number = static_cast<double>(ToFloat32(number));
         break;
       }
       case ArgType::Float64: {
         if (it->is_number()) {
           value.number = it->get<double>();
-          if (!std::isfinite(value.number)) return fail(Bad(spec));
+          if (!std::isfinite(value.number)) return fail(Bad(param));
         } else if (it->is_string()) {
           const auto bits = HexBits(it->get<std::string>());
-          if (!bits) return fail(Bad(spec, " (of a finite value)"));
+          if (!bits) return fail(Bad(param, " (of a finite value)"));
           value.number = *bits;
         } else {
-          return fail(Bad(spec));
+          return fail(Bad(param));
         }
         break;
       }
       case ArgType::Integer16: {
-        if (!it->is_number_integer()) return fail(Bad(spec));
+        if (!it->is_number_integer()) return fail(Bad(param));
         const bool fits = it->is_number_unsigned() ? it->get<std::uint64_t>() <= 32767
                                                    : it->get<std::int64_t>() >= -32768 &&
                                                          it->get<std::int64_t>() <= 32767;
-        if (!fits) return fail("argument \"" + std::string(spec.name) + "\" is outside -32768..32767");
+        if (!fits) return fail("argument \"" + std::string(param.name) + "\" is outside -32768..32767");
         value.number = static_cast<double>(it->get<std::int64_t>());
         break;
       }
       case ArgType::Boolean:
-        if (!it->is_boolean()) return fail(Bad(spec));
+        if (!it->is_boolean()) return fail(Bad(param));
         value.number = it->get<bool>() ? 1 : 0;
         break;
       case ArgType::Text:
-        if (!it->is_string()) return fail(Bad(spec));
+        if (!it->is_string()) return fail(Bad(param));
         value.text = it->get<std::string>();
         break;
       case ArgType::Core: {
-        if (!it->is_string()) return fail(Bad(spec));
+        if (!it->is_string()) return fail(Bad(param));
         value.text = it->get<std::string>();
         const auto core = cores_.find(value.text);
         if (core == cores_.end())
-          return fail("argument \"" + std::string(spec.name) + "\": unknown part number \"" + value.text + "\"");
+          return fail("argument \"" + std::string(param.name) + "\": unknown part number \"" + value.text + "\"");
         value.core = core->second;
         break;
       }
@@ -239,9 +239,9 @@ std::string Batch::Help() const {
   for (const auto& [name, operation] : operations_) {
     text << "  " << name << '(';
     for (std::size_t i = 0; i < operation.args.size(); ++i) {
-      const ArgSpec& spec = operation.args[i];
-      text << (i ? ", " : "") << spec.name << ": ";
-      switch (spec.type) {
+      const ArgSpec& param = operation.args[i];
+      text << (i ? ", " : "") << param.name << ": ";
+      switch (param.type) {
         case ArgType::Float32: text << "float32"; break;
         case ArgType::Float64: text << "float64"; break;
         case ArgType::Integer16: text << "int16"; break;
