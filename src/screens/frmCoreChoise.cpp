@@ -7,14 +7,13 @@
 #include <QFontMetrics>
 #include <QStyle>
 #include <QIcon>
-#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
-#include <QSvgRenderer>
 #include <optional>
 
 #include "design/candidate_report.h"
 #include "screens/platform.h"
+#include "screens/svg_picture.h"
 #include "text/web_site.h"
 #include "ui_frmCoreChoise.h"
 
@@ -30,18 +29,6 @@ class BusyCursor {
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-// A drawing at its own size, sharp on high-density screens.
-QPixmap Drawing(const QString& path, qreal pixelRatio) {
-  QSvgRenderer renderer(path);
-  const QSize size = renderer.defaultSize();
-  QPixmap pixmap(size * pixelRatio);
-  pixmap.setDevicePixelRatio(pixelRatio);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  return pixmap;
-}
-
 }  // namespace
 
 frmCoreChoise::frmCoreChoise(QWidget* parent)
@@ -50,11 +37,11 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
   ui_->labURL->setText(ui_->labURL->text() + QString::fromUtf8(kWebSiteAddress.data(),
                                                                static_cast<qsizetype>(kWebSiteAddress.size())));
   const qreal ratio = devicePixelRatioF();
-  const QPixmap logo = Drawing(QStringLiteral(":/core_selection_logo.svg"), ratio);
+  const QPixmap logo = RenderDrawing(QStringLiteral(":/core_selection_logo.svg"), {}, ratio);
   ui_->picLogo->setIcon(QIcon(logo));
   ui_->picLogo->setIconSize(logo.deviceIndependentSize().toSize());
   ui_->picLogo->setCursor(Qt::PointingHandCursor);
-  ui_->Picture1->setPixmap(Drawing(QStringLiteral(":/core_selection_toroid.svg"), ratio));
+  ui_->Picture1->setPixmap(RenderDrawing(QStringLiteral(":/core_selection_toroid.svg"), {}, ratio));
   ui_->cmbCoreCount->setCompleter(nullptr);
   FitResultWidths();
 

@@ -1,11 +1,10 @@
 #include "screens/frmDKURdanlirao.h"
 
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <QValidator>
 
 #include "screens/platform.h"
+#include "screens/svg_picture.h"
 #include "text/number_text.h"
 #include "ui_frmDKURdanlirao.h"
 
@@ -43,25 +42,11 @@ void SetComboText(QComboBox* box, std::string_view text) {
   box->setEditText(wanted);
 }
 
-// Draws an SVG of the resources into a picture label at the label's size, sharp on
-// high-density screens. A drawing that cannot be read leaves the label empty.
+// The drawing fills the picture's room on a white ground.
 void ShowDrawing(QLabel* picture, const QString& path) {
-  QSvgRenderer renderer(path);
-  if (!renderer.isValid()) return;
-  const QSize size = picture->minimumSize();
-  const qreal ratio = picture->devicePixelRatioF();
-  QPixmap pixmap(size * ratio);
-  pixmap.setDevicePixelRatio(ratio);
-  pixmap.fill(Qt::white);
-  QPainter painter(&pixmap);
-  // Keep the drawing's proportions inside the label.
-  QSizeF drawn = renderer.defaultSize();
-  drawn.scale(QSizeF(size), Qt::KeepAspectRatio);
-  renderer.render(&painter, QRectF(QPointF((size.width() - drawn.width()) / 2,
-                                           (size.height() - drawn.height()) / 2),
-                                   drawn));
-  painter.end();
-  picture->setPixmap(pixmap);
+  const QPixmap drawing =
+      RenderDrawing(path, picture->minimumSize(), picture->devicePixelRatioF(), Qt::white);
+  if (!drawing.isNull()) picture->setPixmap(drawing);
 }
 
 void FillList(QListWidget* list, std::span<const std::string_view> items) {

@@ -26,4 +26,20 @@ void SvgPicture::paintEvent(QPaintEvent* /*event*/) {
   renderer_.render(&painter, QRectF(rect()));
 }
 
+QPixmap RenderDrawing(const QString& path, QSize size, qreal pixelRatio, const QColor& background) {
+  QSvgRenderer renderer(path);
+  if (!renderer.isValid()) return {};
+  if (size.isEmpty()) size = renderer.defaultSize();
+  QPixmap pixmap(size * pixelRatio);
+  pixmap.setDevicePixelRatio(pixelRatio);
+  pixmap.fill(background);
+  QPainter painter(&pixmap);
+  QSizeF drawn = renderer.defaultSize();
+  drawn.scale(QSizeF(size), Qt::KeepAspectRatio);
+  renderer.render(&painter, QRectF(QPointF((size.width() - drawn.width()) / 2,
+                                           (size.height() - drawn.height()) / 2),
+                                   drawn));
+  return pixmap;
+}
+
 }  // namespace qiro

@@ -1,4 +1,6 @@
 #pragma once
+#include <QColor>
+#include <QPixmap>
 #include <QSvgRenderer>
 #include <QWidget>
 
@@ -23,5 +25,11 @@ class SvgPicture final : public QWidget {
  private:
   QSvgRenderer renderer_;
 };
+
+// A drawing from the resources as a pixmap for a label or an icon: fitted into `size` in
+// proportion and centred (the drawing's own size when `size` is empty), at the screen's
+// pixel ratio so it stays sharp. Empty when the drawing cannot be read.
+QPixmap RenderDrawing(const QString& path, QSize size, qreal pixelRatio,
+                      const QColor& background = Qt::transparent);
 
 }  // namespace qiro
