@@ -141,6 +141,10 @@ class MonkeyTest : public QObject {
     widget->show();
     const auto fields = UserFields(widget.get());
     auto fillValid = [&] {
+      // A pick in every list that offers one (the core of the toroid calculator).
+      for (auto* list : widget->findChildren<QListWidget*>()) {
+        if (list->count() > 0 && list->selectedItems().isEmpty()) list->item(0)->setSelected(true);
+      }
       for (const auto& [name, text] : maker.valid) {
         auto* field = widget->findChild<QLineEdit*>(QString::fromLatin1(name));
         QVERIFY2(field, name);
