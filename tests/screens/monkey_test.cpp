@@ -169,7 +169,7 @@ class MonkeyTest : public QObject {
           QTest::mouseClick(button, Qt::LeftButton);
           if (report) {
             qInfo().noquote() << widget->objectName() << field->objectName()
-                              << QStringLiteral("\"%1\"").arg(hostile.left(12)) << "->"
+                              << QStringLiteral("\"%1\"").arg(QString(hostile.left(12)).replace(QLatin1Char('\n'), QStringLiteral("\\n"))) << "->"
                               << (sinks.messages.isEmpty() ? QStringLiteral("(no message)")
                                                            : sinks.messages.last().text);
           }
