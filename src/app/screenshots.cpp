@@ -1,8 +1,13 @@
 // Development helper for docs/screenshots: opens every screen through its menu entry (also
 // the entries created unavailable) and saves a picture of the main window with it.
 // Usage: qiro_screenshots <output folder> [scale]     (run by scripts/screenshots)
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <vector>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -11,7 +16,64 @@
 
 #include "screens/MDIMain.h"
 #include "screens/frmAbout.h"
+#include "screens/platform.h"
 #include "screens/application_setup.h"
+
+namespace {
+
+// A worked example on a screen, so that the picture shows results: texts set as typed,
+// a scroll-bar value, buttons pressed, a list row picked.
+struct Scene {
+  const char* entry;
+  std::vector<std::pair<const char*, const char*>> texts;
+  std::vector<std::pair<const char*, int>> sliders;
+  std::vector<const char*> clicks;
+  std::pair<const char*, int> pick{nullptr, 0};
+};
+
+const std::vector<std::pair<const char*, const char*>> kPower = {
+    {"txtP", "100"}, {"txtVin", "12"}, {"txtVout", "24"}, {"txtF", "100"}};
+const std::vector<std::pair<const char*, const char*>> kBridge = {
+    {"txtVout", "12"}, {"txtF", "100"}, {"txtIout", "10"}};
+
+const std::vector<Scene>& Scenes() {
+  static const std::vector<Scene> scenes = {
+      {"menToroidalL", {{"txtIrms", "10"}, {"txtF", "100"}}, {{"hcrollTurns", 37}}, {}, {"lstCoreList", 77}},
+      {"meuChoise", {{"txtDianliu", "5"}, {"txtDianganliang", "100"}}, {}, {"cmdJiSuan"}, {"lstResut", 0}},
+      {"meuCoreChoise", {{"txtDianliu", "5"}, {"txtDianganliang", "100"}}, {}, {"cmdJiSuan"}, {}},
+      {"menuPFC", {{"txtP", "500"}, {"txtVin", "220"}, {"txtVout", "400"}, {"txtF", "65"}}, {}, {"cmdCal"}, {}},
+      {"menuBoost", kPower, {}, {"cmdCal"}, {}},
+      {"menuBuck", {{"txtIout", "5"}, {"txtVin", "12"}, {"txtVout", "5"}, {"txtF", "100"}}, {}, {"cmdCal"}, {}},
+      {"menuBuckBoost", kPower, {}, {"cmdCal"}, {}},
+      {"menuNibianLC", {{"txtP", "1000"}, {"txtVin", "400"}, {"txtVout", "220"}, {"txtF", "20"}}, {}, {"cmdCal"}, {}},
+      {"menuQuanqiao", kBridge, {}, {"cmdCal"}, {}},
+      {"menuZhengji", kBridge, {}, {"cmdCal"}, {}},
+      {"menuTuiwan", kBridge, {}, {"cmdCal"}, {}},
+      {"menuURdanlirao", {}, {}, {}, {"lstCore", 2}},
+      {"menTest", {}, {}, {"cmdTest"}, {}},
+  };
+  return scenes;
+}
+
+void Play(const Scene& scene, QWidget* screen) {
+  for (const auto& [name, text] : scene.texts) {
+    if (auto* field = screen->findChild<QLineEdit*>(QString::fromLatin1(name))) {
+      field->setText(QString::fromUtf8(text));
+    }
+  }
+  for (const auto& [name, value] : scene.sliders) {
+    if (auto* bar = screen->findChild<QScrollBar*>(QString::fromLatin1(name))) bar->setValue(value);
+  }
+  for (const char* name : scene.clicks) {
+    if (auto* button = screen->findChild<QAbstractButton*>(QString::fromLatin1(name))) button->click();
+  }
+  if (scene.pick.first) {
+    auto* list = screen->findChild<QListWidget*>(QString::fromLatin1(scene.pick.first));
+    if (list && list->count() > scene.pick.second) list->setCurrentRow(scene.pick.second);
+  }
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -21,15 +83,16 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
+  // A message box would wait for a click that never comes.
+  qiro::SetMessageSink([](const qiro::ShownMessage& m) {
+    std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
+  });
   qiro::MDIMain window;
   window.resize(1280, 860);
   window.show();
-  const char* entries[] = {"menToroidalL", "meuChoise",     "meuCoreChoise", "menuPFC",
-                           "menuBoost",    "menuBuck",      "menuBuckBoost", "menuNibianLC",
-                           "menuQuanqiao", "menuZhengji",   "menuTuiwan",    "menuURdanlirao",
-                           "menTest"};
   int saved = 0;
-  for (const char* name : entries) {
+  for (const Scene& scene : Scenes()) {
+    const char* name = scene.entry;
     window.mdiArea()->closeAllSubWindows();
     QApplication::processEvents();
     auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
@@ -37,6 +100,7 @@ int main(int argc, char* argv[]) {
     action->trigger();
     QMdiSubWindow* sub = window.mdiArea()->activeSubWindow();
     if (!sub) continue;  // the entry has no screen yet
+    Play(scene, sub->widget());
     sub->move(0, 0);
     sub->resize(sub->sizeHint().expandedTo(sub->size()));
     // The main window grows to show the whole screen.
