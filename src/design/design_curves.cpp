@@ -30,6 +30,7 @@ Outcome<InductorEvaluation> EvaluateAt(const CurveDesign& d, float frequencyKHz,
 InductanceCurve SweepCurrent(const CurveDesign& design, const InductorEvaluation& e,
                              int points) {
   InductanceCurve curve;
+  curve.Zero = {0.0, D(e.InductanceAtZero)};
   curve.Average = {D(e.AverageCurrent), D(e.InductanceAtAverage)};
   curve.Peak = {D(e.PeakCurrent), D(e.InductanceAtPeak)};
   const double top = 2.0 * std::max(D(e.PeakCurrent), D(e.AverageCurrent));
@@ -38,9 +39,8 @@ InductanceCurve SweepCurrent(const CurveDesign& design, const InductorEvaluation
     return curve;
   }
   curve.Points.reserve(static_cast<std::size_t>(points));
-  curve.Points.push_back({0.0, D(e.InductanceAtZero)});
-  for (int i = 1; i < points; ++i) {
-    const double current = top * i / (points - 1);
+  for (int i = 1; i <= points; ++i) {
+    const double current = top * i / points;
     if (!FitsFloat32(current)) continue;
     const float at = ToFloat32(current);
     // Frequency and ripple play no part in the inductance; leaving them out keeps a large

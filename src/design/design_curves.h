@@ -52,10 +52,12 @@ inline constexpr int kCurvePoints = 161;
 inline constexpr double kLowestField = 0.01;        // Oe
 inline constexpr double kLowestFrequency = 0.01;    // kHz
 
-// L (μH) against DC current (A) from 0 to twice the larger of the peak and average current.
-// At 0 A the point is the report's "L@0A"; above it, the report's inductance at that current.
+// L (μH) against DC current (A) up to twice the larger of the peak and average current: the
+// report's inductance at each current. At exactly 0 A the model drops the bias altogether
+// (the report's "L@0A"), so that point stands apart from the curve.
 struct InductanceCurve {
   std::vector<CurvePoint> Points;
+  CurvePoint Zero;     // 0 A and the report's "L@0A"
   CurvePoint Average;  // the report's L at the average current
   CurvePoint Peak;     // and at the peak current
   CurveGap Gap = CurveGap::None;
