@@ -4,7 +4,9 @@
 #include <QChartView>
 #include <QColor>
 #include <QLabel>
+#include <QGraphicsLayout>
 #include <QLegend>
+#include <QMargins>
 #include <QLineSeries>
 #include <QList>
 #include <QLogValueAxis>
@@ -73,7 +75,7 @@ DesignCurves::DesignCurves(QWidget* owner)
   // Room for the axis labels and a legend of three entries in the window's own font.
   const int line = fontMetrics().lineSpacing();
   for (QChartView* view : {ui_->chartInductance, ui_->chartPermeability, ui_->chartLoss}) {
-    view->setMinimumSize(28 * line, 17 * line);
+    view->setMinimumSize(30 * line, 19 * line);
   }
 }
 
@@ -94,6 +96,10 @@ void DesignCurves::BuildCharts() {
     titleFont.setBold(true);
     plot.chart->setTitleFont(titleFont);
     plot.chart->legend()->setAlignment(Qt::AlignBottom);
+    // The plot, not the frame around it, gets the room.
+    plot.chart->layout()->setContentsMargins(0, 0, 0, 0);
+    plot.chart->setMargins(QMargins(6, 6, 6, 6));
+    plot.chart->setBackgroundRoundness(0);
     view->setChart(plot.chart);  // the view owns the chart, the chart its series and axes
     view->setRenderHint(QPainter::Antialiasing);
     plot.curve = new QLineSeries;
