@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
 #include <memory>
 
@@ -751,10 +752,14 @@ class FrmDianganTest : public QObject {
     QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(testing::Clipboard(), QStringLiteral("磁芯型号：KMA157060"));
     // What the user types into the report field stays theirs; the report is what is copied.
+    QVERIFY(!report->document()->isModified());
     report->moveCursor(QTextCursor::End);
     QTest::keyClicks(report, QStringLiteral("note"));
+    QVERIFY(report->document()->isModified());  // the monkey test tells typed text by this
     Press("cmdCopyReport");
     QCOMPARE(testing::Clipboard(), golden);
+    SetTurns(20);
+    QVERIFY(!report->document()->isModified());
   }
 
   void currentDensityButtonCannotBePressed() {
