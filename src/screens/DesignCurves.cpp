@@ -10,6 +10,7 @@
 #include <QLineSeries>
 #include <QList>
 #include <QLogValueAxis>
+#include <QPen>
 #include <QPointF>
 #include <QScatterSeries>
 #include <QStackedWidget>
@@ -48,12 +49,17 @@ std::pair<double, double> Decades(double low, double high) {
   return {from, to};
 }
 
-QLogValueAxis* LogAxis(const QString& title) {
+// Minor grid lines (2…9 within each decade) help reading between the powers of ten, but
+// each costs about as much painting as a curve: only the frequency and field axes get them.
+QLogValueAxis* LogAxis(const QString& title, bool minorGrid) {
   auto* axis = new QLogValueAxis;
   axis->setTitleText(title);
   axis->setBase(10);
   axis->setLabelFormat(QStringLiteral("%g"));
-  axis->setMinorTickCount(-1);
+  axis->setMinorTickCount(minorGrid ? 8 : 0);
+  QPen minor(QColor(0xe4, 0xe4, 0xe4), 1);
+  minor.setCosmetic(true);
+  axis->setMinorGridLinePen(minor);
   return axis;
 }
 
@@ -99,11 +105,14 @@ void DesignCurves::BuildCharts() {
     // The plot, not the frame around it, gets the room.
     plot.chart->layout()->setContentsMargins(0, 0, 0, 0);
     plot.chart->setMargins(QMargins(6, 6, 6, 6));
-    plot.chart->setBackgroundRoundness(0);
+    // The view paints the white ground: an antialiased fill of the chart's own background
+    // would cost more than the curves.
+    plot.chart->setBackgroundVisible(false);
+    view->setBackgroundBrush(Qt::white);
     view->setChart(plot.chart);  // the view owns the chart, the chart its series and axes
     view->setRenderHint(QPainter::Antialiasing);
     plot.curve = new QLineSeries;
-    plot.curve->setColor(QColor(0x1f, 0x77, 0xb4));
+    plot.curve->setPen(QPen(QColor(0x1f, 0x77, 0xb4), 2));
     plot.chart->addSeries(plot.curve);
     return plot;
   };
@@ -148,7 +157,7 @@ void DesignCurves::BuildCharts() {
   permeability_.first->setName(tr("平均电流"));
   permeability_.second = marker(permeability_, "seriesPermeabilityPeak", kAtPeak);
   permeability_.second->setName(tr("峰值电流"));
-  fieldAxis_ = LogAxis(tr("磁场强度 H (Oe)"));
+  fieldAxis_ = LogAxis(tr("磁场强度 H (Oe)"), true);
   permeabilityAxis_ = LinearAxis(tr("剩余磁导率 (%)"));
   attach(permeability_, fieldAxis_, permeabilityAxis_);
 
@@ -158,8 +167,8 @@ void DesignCurves::BuildCharts() {
   loss_.curve->setName(tr("磁芯损耗"));
   loss_.first = marker(loss_, "seriesLossDesign", kAtAverage);
   loss_.first->setName(tr("工作频率"));
-  frequencyAxis_ = LogAxis(tr("频率 (kHz)"));
-  lossAxis_ = LogAxis(tr("磁芯损耗 (W)"));
+  frequencyAxis_ = LogAxis(tr("频率 (kHz)"), true);
+  lossAxis_ = LogAxis(tr("磁芯损耗 (W)"), false);
   attach(loss_, frequencyAxis_, lossAxis_);
 }
 
