@@ -77,6 +77,8 @@ DesignCurves::DesignCurves(QWidget* owner)
   ui_->setupUi(this);
   setObjectName(QStringLiteral("DesignCurves"));
   setAttribute(Qt::WA_DeleteOnClose);
+  // Closing the main window ends the program even while curves are open.
+  setAttribute(Qt::WA_QuitOnClose, false);
   BuildCharts();
   // Room for the axis labels and a legend of three entries in the window's own font.
   const int line = fontMetrics().lineSpacing();
@@ -96,7 +98,8 @@ void DesignCurves::BuildCharts() {
     plot.view = view;
     plot.points = points;
     plot.note = note;
-    plot.chart = new QChart;
+    // The view's own chart: one set in its place would be released by the view, not deleted.
+    plot.chart = view->chart();
     plot.chart->setTitle(title);
     QFont titleFont = font();
     titleFont.setBold(true);
@@ -105,11 +108,9 @@ void DesignCurves::BuildCharts() {
     // The plot, not the frame around it, gets the room.
     plot.chart->layout()->setContentsMargins(0, 0, 0, 0);
     plot.chart->setMargins(QMargins(6, 6, 6, 6));
-    // The view paints the white ground: an antialiased fill of the chart's own background
-    // would cost more than the curves.
+    // A plain white ground painted by the view, edge to edge.
     plot.chart->setBackgroundVisible(false);
     view->setBackgroundBrush(Qt::white);
-    view->setChart(plot.chart);  // the view owns the chart, the chart its series and axes
     view->setRenderHint(QPainter::Antialiasing);
     plot.curve = new QLineSeries;
     plot.curve->setPen(QPen(QColor(0x1f, 0x77, 0xb4), 2));
