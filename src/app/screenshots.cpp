@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <string>
 #include <vector>
 #include <QDir>
 #include <QMdiArea>
@@ -73,6 +74,38 @@ void Play(const Scene& scene, QWidget* screen) {
   }
 }
 
+// Opens a screen through its menu entry, with its window at the top left.
+QWidget* OpenScreen(qiro::MDIMain& window, const char* entry) {
+  window.mdiArea()->closeAllSubWindows();
+  QApplication::processEvents();
+  auto* action = window.findChild<QAction*>(QString::fromLatin1(entry));
+  action->setEnabled(true);
+  action->trigger();
+  QMdiSubWindow* sub = window.mdiArea()->activeSubWindow();
+  if (!sub) return nullptr;
+  sub->move(0, 0);
+  sub->resize(sub->sizeHint().expandedTo(sub->size()));
+  QApplication::processEvents();
+  return sub->widget();
+}
+
+template <class T>
+T* Child(QWidget* root, const char* name) {
+  return root->findChild<T*>(QString::fromLatin1(name));
+}
+
+// Presses the screen's "曲线" and saves its curves window; false when nothing was saved.
+bool SaveCurves(QWidget* screen, const QString& file) {
+  Child<QAbstractButton>(screen, "cmdCurves")->click();
+  QWidget* curves = Child<QWidget>(screen, "DesignCurves");
+  if (!curves) return false;
+  curves->resize(curves->sizeHint().expandedTo(QSize(1000, 720)));
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  const bool saved = curves->grab().save(file);
+  curves->close();
+  return saved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -109,6 +142,19 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     const QString file = out.filePath(sub->widget()->objectName() + QStringLiteral(".png"));
     if (window.grab().save(file)) ++saved;
+  }
+  const qreal ratio = window.devicePixelRatioF();
+  const QString suffix = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
+  for (const Scene& scene : Scenes()) {
+    const std::string entry = scene.entry;
+    if (entry != "menToroidalL" && entry != "meuChoise") continue;
+    QWidget* screen = OpenScreen(window, scene.entry);
+    if (!screen) continue;
+    Play(scene, screen);
+    QApplication::processEvents();
+    const QString name = entry == "menToroidalL" ? QStringLiteral("DesignCurves")
+                                                 : QStringLiteral("DesignCurves-selection");
+    if (SaveCurves(screen, out.filePath(name + suffix + QStringLiteral(".png")))) ++saved;
   }
   // The About box is modal: shown on its own.
   qiro::frmAbout about(&window);

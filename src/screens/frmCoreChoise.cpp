@@ -13,6 +13,7 @@
 
 #include "design/candidate_report.h"
 #include "screens/platform.h"
+#include "screens/report_copy.h"
 #include "screens/svg_picture.h"
 #include "text/web_site.h"
 #include "ui_frmCoreChoise.h"
@@ -32,7 +33,9 @@ class BusyCursor {
 }  // namespace
 
 frmCoreChoise::frmCoreChoise(QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::frmCoreChoise>()) {
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::frmCoreChoise>()),
+      curveSubject_(tr("尚未选择方案：请先选型，再在选型结果列表中点击一个方案。")) {
   ui_->setupUi(this);
   ui_->labURL->setText(ui_->labURL->text() + QString::fromUtf8(kWebSiteAddress.data(),
                                                                static_cast<qsizetype>(kWebSiteAddress.size())));
@@ -60,6 +63,10 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
   connect(ui_->picLogo, &QAbstractButton::clicked, this, &frmCoreChoise::picLogo_Click);
   connect(ui_->lstResut, &QListWidget::itemSelectionChanged, this,
           &frmCoreChoise::lstResut_Click);
+  connect(ui_->cmdCurves, &QAbstractButton::clicked, this, &frmCoreChoise::cmdCurves_Click);
+  connect(ui_->cmdCopyReport, &QAbstractButton::clicked, this,
+          &frmCoreChoise::cmdCopyReport_Click);
+  new ReportCopy(ui_->txtShow, [this] { return report_; });
 }
 
 frmCoreChoise::~frmCoreChoise() = default;
@@ -181,13 +188,32 @@ void frmCoreChoise::lstResut_Click() {
   if (selected.isEmpty()) return;
   const int row = ui_->lstResut->row(selected.front());
   if (row < 0 || static_cast<std::size_t>(row) >= SelectionResults.size()) return;
-  const auto evaluation = EvaluateCandidate(SelectionResults[static_cast<std::size_t>(row)]);
+  const SelectionCandidate& candidate = SelectionResults[static_cast<std::size_t>(row)];
+  const auto evaluation = EvaluateCandidate(candidate);
   if (!evaluation) return;
+  report_ = QString::fromStdString(DescribeCandidate(*evaluation));
   // The report's lines end in CR LF; the text field starts a paragraph on each of CR and LF.
-  QString report = QString::fromStdString(DescribeCandidate(*evaluation));
-  report.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  ui_->txtShow->setPlainText(report);
+  QString shown = report_;
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  ui_->txtShow->setPlainText(shown);
+  ui_->cmdCopyReport->setEnabled(true);
+  curveSubject_ = CurveDesign{candidate.Core,          candidate.CoreCount,
+                              candidate.FrequencyKHz,  candidate.AverageCurrent,
+                              candidate.PeakCurrent,   candidate.RippleCurrent,
+                              candidate.WireDiameter,  candidate.StrandCount,
+                              candidate.Turns};
+  if (curves_) curves_->Follow(curveSubject_);
 }
+
+void frmCoreChoise::cmdCurves_Click() {
+  if (!curves_) curves_ = new DesignCurves(this);
+  curves_->Follow(curveSubject_);
+  curves_->show();
+  curves_->raise();
+  curves_->activateWindow();
+}
+
+void frmCoreChoise::cmdCopyReport_Click() { CopyReport(report_); }
 
 void frmCoreChoise::cmdGaoji_Click() {}
 

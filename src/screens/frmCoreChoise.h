@@ -1,4 +1,6 @@
 #pragma once
+#include <QPointer>
+#include <QString>
 #include <QWidget>
 #include <chrono>
 #include <memory>
@@ -6,6 +8,7 @@
 
 #include "design/grouped_core_search.h"
 #include "design/selection_inputs.h"
+#include "screens/DesignCurves.h"
 
 namespace Ui {
 class frmCoreChoise;
@@ -39,6 +42,8 @@ class frmCoreChoise final : public QWidget {
   void cmdRequestSample_Click();
   void picLogo_Click();
   void lstResut_Click();
+  void cmdCurves_Click();
+  void cmdCopyReport_Click();
   void txtDianliu_GotFocus();
 
   void FitResultWidths();
@@ -48,6 +53,11 @@ class frmCoreChoise final : public QWidget {
   std::unique_ptr<Ui::frmCoreChoise> ui_;
   // The proposals of the last search, one per list line.
   std::vector<SelectionCandidate> SelectionResults;
+  // The details shown: their report as DescribeCandidate gave it, and their design, which
+  // the curves window follows.
+  QString report_;
+  CurveSubject curveSubject_;
+  QPointer<DesignCurves> curves_;
   bool searching_ = false;
   bool stopRequested_ = false;
   std::chrono::milliseconds repaintInterval_{16};

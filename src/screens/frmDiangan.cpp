@@ -21,6 +21,7 @@
 #include "magnetics/evaluate_inductor.h"
 #include "screens/frmCurrentDensity.h"
 #include "screens/platform.h"
+#include "screens/report_copy.h"
 #include "text/float_range.h"
 #include "text/key_rules.h"
 #include "text/number_text.h"
@@ -50,7 +51,10 @@ bool IsMoveWithin(const QWidget* screen, const QFocusEvent* event) {
 
 }  // namespace
 
-frmDiangan::frmDiangan(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::frmDiangan>()) {
+frmDiangan::frmDiangan(QWidget* parent)
+    : QWidget(parent),
+      ui(std::make_unique<Ui::frmDiangan>()),
+      curveSubject_(tr("尚未计算任何设计：请输入电流、频率和绕线圈数，并在列表中选择磁芯。")) {
   ui->setupUi(this);
   setObjectName(QStringLiteral("frmDiangan"));
 
@@ -98,6 +102,7 @@ frmDiangan::frmDiangan(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
        {ui->txtIrms, ui->txtIpeak, ui->txtdI, ui->txtF, ui->txtCopperPcs, ui->txtTurns}) {
     field->installEventFilter(this);  // focus rules and double-clicks
   }
+  new ReportCopy(ui->txtShow, [this] { return report_; });
   ConnectHandlers();
   Form_Load();
 }
@@ -126,6 +131,8 @@ void frmDiangan::ConnectHandlers() {
   connect(ui->lstCoreList, &QListWidget::itemSelectionChanged, this,
           &frmDiangan::lstCoreList_Click);
   connect(ui->cmdJiSuan, &QPushButton::clicked, this, &frmDiangan::cmdJiSuan_Click);
+  connect(ui->cmdCurves, &QPushButton::clicked, this, &frmDiangan::cmdCurves_Click);
+  connect(ui->cmdCopyReport, &QPushButton::clicked, this, &frmDiangan::cmdCopyReport_Click);
 }
 
 void frmDiangan::Form_Load() {
@@ -367,18 +374,9 @@ std::optional<QString> frmDiangan::UpdateReport() {
   const auto read = ReadToroidInputs(texts);
   if (const auto* fault = std::get_if<ToroidInputFault>(&read)) {
     ui->labMsg->hide();
-    switch (*fault) {
-      case ToroidInputFault::AverageCurrent: return tr("请输入“平均”电流！单位为安培");
-      case ToroidInputFault::PeakCurrent: return tr("请输入“峰值”电流！单位为安培");
-      case ToroidInputFault::RippleCurrent: return tr("请输入“纹波”电流！单位为安培");
-      case ToroidInputFault::Frequency: return tr("请输入“频率”，注意单位为千赫兹！");
-      case ToroidInputFault::Turns: return tr("请输入绕线圈数！");
-      case ToroidInputFault::NoCore:
-        return tr("没有选择任何磁芯，请从列表中选择需要的磁芯！");
-      case ToroidInputFault::StrandCount: return tr("铜线根数超出范围！最多为32767根");
-      case ToroidInputFault::CoreCount: return tr("磁芯个数超出范围！请重新输入磁芯个数");
-      case ToroidInputFault::WireDiameter: return tr("请在列表中选择线径！");
-    }
+    const QString message = FaultMessage(*fault);
+    FollowDesign(tr("当前输入无法计算：%1").arg(message));
+    return message;
   }
   const ToroidInputs in = std::get<ToroidInputs>(read);
   // Writing the strand count runs that field's rule, which completes a report of its own;
@@ -393,13 +391,50 @@ std::optional<QString> frmDiangan::UpdateReport() {
                        in.turns);
   if (!evaluation) {
     ui->labMsg->hide();
-    return tr("计算结果超出数值范围！请检查输入的数值");
+    const QString message = tr("计算结果超出数值范围！请检查输入的数值");
+    FollowDesign(tr("当前输入无法计算：%1").arg(message));
+    return message;
   }
   // A fill of exactly 44 % still winds.
   ui->labMsg->setText(tr("注意：绕线困难！"));
   ui->labMsg->setVisible(evaluation->WindowFill > 44);
-  ui->txtShow->setPlainText(QString::fromStdString(ReportText(*evaluation)));
+  report_ = QString::fromStdString(ReportText(*evaluation));
+  ui->txtShow->setPlainText(report_);
+  ui->cmdCopyReport->setEnabled(true);
+  FollowDesign(CurveDesign{core, in.coreCount, in.frequencyKHz, in.averageCurrent,
+                           in.peakCurrent, in.rippleCurrent, in.wireDiameter, in.strandCount,
+                           in.turns});
   return std::nullopt;
 }
+
+QString frmDiangan::FaultMessage(ToroidInputFault fault) {
+  switch (fault) {
+    case ToroidInputFault::AverageCurrent: return tr("请输入“平均”电流！单位为安培");
+    case ToroidInputFault::PeakCurrent: return tr("请输入“峰值”电流！单位为安培");
+    case ToroidInputFault::RippleCurrent: return tr("请输入“纹波”电流！单位为安培");
+    case ToroidInputFault::Frequency: return tr("请输入“频率”，注意单位为千赫兹！");
+    case ToroidInputFault::Turns: return tr("请输入绕线圈数！");
+    case ToroidInputFault::NoCore: return tr("没有选择任何磁芯，请从列表中选择需要的磁芯！");
+    case ToroidInputFault::StrandCount: return tr("铜线根数超出范围！最多为32767根");
+    case ToroidInputFault::CoreCount: return tr("磁芯个数超出范围！请重新输入磁芯个数");
+    case ToroidInputFault::WireDiameter: return tr("请在列表中选择线径！");
+  }
+  return {};
+}
+
+void frmDiangan::FollowDesign(const CurveSubject& subject) {
+  curveSubject_ = subject;
+  if (curves_) curves_->Follow(curveSubject_);
+}
+
+void frmDiangan::cmdCurves_Click() {
+  if (!curves_) curves_ = new DesignCurves(this);
+  curves_->Follow(curveSubject_);
+  curves_->show();
+  curves_->raise();
+  curves_->activateWindow();
+}
+
+void frmDiangan::cmdCopyReport_Click() { CopyReport(report_); }
 
 }  // namespace qiro

@@ -6,6 +6,9 @@
 #include <memory>
 #include <optional>
 
+#include "design/toroid_reading.h"
+#include "screens/DesignCurves.h"
+
 namespace Ui {
 class frmDiangan;
 }
@@ -59,13 +62,18 @@ class frmDiangan final : public QWidget {
   void txtSearch_Change();
   void lstCoreList_Click();
   void FilterCoreList(const QString& searchText);
-  // Report.
+  // Report, its curves and copying it.
   void cmdJiSuan_Click();
+  void cmdCurves_Click();
+  void cmdCopyReport_Click();
   void RefreshCurrentDensity();
   void RefreshReport();
   // Evaluates and shows the report; otherwise the message for the first input refused.
   std::optional<QString> UpdateReport();
   QString SelectedPartNumber() const;
+  static QString FaultMessage(ToroidInputFault fault);
+  // The curves window, when open, follows every refresh.
+  void FollowDesign(const CurveSubject& subject);
 
   void Form_Load();
   void ConnectHandlers();
@@ -73,6 +81,9 @@ class frmDiangan final : public QWidget {
   std::unique_ptr<Ui::frmDiangan> ui;
   QStringList partNumbers_;  // slot order, converted once for the search
   QPointer<frmCurrentDensity> currentDensityDialog_;
+  QPointer<DesignCurves> curves_;
+  CurveSubject curveSubject_;  // what the last refresh evaluated, or why it could not
+  QString report_;             // the last report written, as ReportText gave it
 };
 
 }  // namespace qiro

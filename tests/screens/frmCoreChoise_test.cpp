@@ -17,6 +17,8 @@
 #include <memory>
 
 #include "core-data/catalogue.h"
+#include "curves_test_support.h"
+#include "design/candidate_report.h"
 #include "screen_test_support.h"
 #include "screens/MDIMain.h"
 #include "text/web_site.h"
@@ -154,6 +156,72 @@ class frmCoreChoiseTest : public QObject {
     Search();
     QVERIFY(list()->count() > 0);
     QCOMPARE(details()->toPlainText(), first);
+  }
+
+  // ---- Curves and copying the details ----------------------------------------------
+
+  void curvesFollowTheSelectedProposal() {
+    auto* curvesButton = Find<QPushButton>(screen.get(), "cmdCurves");
+    QCOMPARE(curvesButton->text(), QStringLiteral("曲线"));
+    // Before a proposal is picked the window says what to do.
+    QTest::mouseClick(curvesButton, Qt::LeftButton);
+    DesignCurves* curves = CurvesOf(screen.get());
+    QVERIFY(curves && curves->isVisible() && curves->isWindow());
+    QVERIFY(WindowNote(curves).startsWith(QStringLiteral("尚未选择方案")));
+
+    QApplication::setActiveWindow(screen.get());
+    Type(current(), QStringLiteral("5"));
+    Type(inductance(), QStringLiteral("100"));
+    Search();
+    ClickLine(0);
+    QCOMPARE(WindowNote(curves), QString());
+    QCOMPARE(curves->windowTitle(), QStringLiteral("设计曲线 - KMA092090"));
+    // The markers are the details' own numbers (L@5.00A：100.64μH, L@7.07A：89.25μH).
+    const QStringList lines = details()->toPlainText().split(QLatin1Char('\n'));
+    const QPointF average = PointsOf(curves, "chartInductance", "seriesInductanceAverage").value(0);
+    QCOMPARE(QStringLiteral("L@%1A：%2μH").arg(average.x(), 0, 'f', 2).arg(average.y(), 0, 'f', 2),
+             lines[12].section(QStringLiteral(" （"), 0, 0));
+    const QPointF peak = PointsOf(curves, "chartInductance", "seriesInductancePeak").value(0);
+    QCOMPARE(QStringLiteral("L@%1A：%2μH").arg(peak.x(), 0, 'f', 2).arg(peak.y(), 0, 'f', 2),
+             lines[13].section(QStringLiteral(" （"), 0, 0));
+    // Proposals carry no frequency or ripple: no loss curve, and the window says why.
+    QVERIFY(ChartNote(curves, "stkLoss").contains(QStringLiteral("没有损耗曲线")));
+    QCOMPARE(ChartNote(curves, "stkPermeability"), QString());
+
+    // Another line, another design; a new search keeps the shown one, as the details do.
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_Down);
+    QCOMPARE(curves->windowTitle(), QStringLiteral("设计曲线 - KMA106060"));
+    Type(inductance(), QStringLiteral("47"));
+    Search();
+    QCOMPARE(curves->windowTitle(), QStringLiteral("设计曲线 - KMA106060"));
+    QCOMPARE(screen->findChildren<DesignCurves*>().size(), 1);
+  }
+
+  void copyingTheDetails() {
+    auto* copy = Find<QPushButton>(screen.get(), "cmdCopyReport");
+    QCOMPARE(copy->text(), QStringLiteral("复制报告"));
+    QVERIFY(!copy->isEnabled());
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    QVERIFY(!CopyThroughContextMenu(details()));
+    Type(current(), QStringLiteral("5"));
+    Type(inductance(), QStringLiteral("100"));
+    Search();
+    ClickLine(0);
+    QVERIFY(copy->isEnabled());
+    const QString golden = Golden("candidate_report_KMA092090.txt");
+    QTest::mouseClick(copy, Qt::LeftButton);
+    QCOMPARE(Clipboard(), golden);
+    QApplication::clipboard()->clear();
+    details()->setFocus();
+    QTest::keyClick(details(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(Clipboard(), golden);
+    QApplication::clipboard()->clear();
+    QVERIFY(CopyThroughContextMenu(details()));
+    QCOMPARE(Clipboard(), golden);
+    // The copy is the details' text with line feeds only, no line break after the last.
+    QVERIFY(!Clipboard().contains(QLatin1Char('\r')));
+    QVERIFY(Clipboard().endsWith(QStringLiteral("Oe）")));
   }
 
   void stackedPeakEntryAtZeroCurrent() {

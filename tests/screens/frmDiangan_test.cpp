@@ -12,11 +12,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
 #include <memory>
 
 #include "core-data/catalogue.h"
+#include "curves_test_support.h"
+#include "magnetics/evaluate_inductor.h"
 #include "screens/screen_test_support.h"
+#include "text/number_text.h"
 
 namespace qiro {
 
@@ -96,6 +101,12 @@ class FrmDianganTest : public QObject {
     Search(QStringLiteral("kma157"));
     ClickCore(QStringLiteral("KMA157060"));
   }
+  void Press(const char* name) { QTest::mouseClick(Find<QPushButton>(screen_, name), Qt::LeftButton); }
+  DesignCurves* OpenCurves() {
+    Press("cmdCurves");
+    return testing::CurvesOf(screen_);
+  }
+  static QString Two(double value) { return QString::fromStdString(PatternText(value, "0.00")); }
   static QString Golden(const char* name) {
     QFile file(QStringLiteral(QIRO_TEST_DATA "/") + QLatin1String(name));
     if (!file.open(QIODevice::ReadOnly)) return {};
@@ -617,6 +628,138 @@ class FrmDianganTest : public QObject {
     QVERIFY(window->close());
     QTRY_VERIFY(alive.isNull());
     QVERIFY(sinks_->messages.isEmpty());
+  }
+
+  // ---- Curves and copying the report --------------------------------------------------
+
+  void curvesShowTheReportedDesign() {
+    EnterWorkedExample();
+    DesignCurves* curves = OpenCurves();
+    QVERIFY(curves && curves->isVisible() && curves->isWindow());
+    QCOMPARE(curves->windowTitle(), QStringLiteral("设计曲线 - KMA157060"));
+    QCOMPARE(testing::WindowNote(curves), QString());
+    // The markers are the report's: L@0A：8.1μH, L@10.00A：7.93μH, L@14.14A：7.87μH.
+    const QPointF zero = testing::PointsOf(curves, "chartInductance", "seriesInductanceZero").value(0);
+    const QPointF average = testing::PointsOf(curves, "chartInductance", "seriesInductanceAverage").value(0);
+    const QPointF peak = testing::PointsOf(curves, "chartInductance", "seriesInductancePeak").value(0);
+    QCOMPARE(zero, QPointF(0, static_cast<double>(8.1f)));
+    QCOMPARE(average.x(), 10.0);
+    QCOMPARE(Two(average.y()), QStringLiteral("7.93"));
+    QCOMPARE(peak.x(), static_cast<double>(14.14f));
+    QCOMPARE(Two(peak.y()), QStringLiteral("7.87"));
+    // Each point of the curve is the design evaluated at that current.
+    const CoreRecord core = FindCoreByPartNumber("KMA157060");
+    const QList<QPointF> points = testing::PointsOf(curves, "chartInductance", "seriesInductance");
+    QVERIFY(points.size() > 100);
+    for (const qsizetype i : {qsizetype{0}, qsizetype{40}, points.size() - 1}) {
+      const auto e = EvaluateInductor(core, core, 1, 0, 100, static_cast<float>(points[i].x()),
+                                      14.14f, 2.828f, 1.0f, 1, 10);
+      QVERIFY(e.ok());
+      QCOMPARE(points[i].y(), static_cast<double>(e->InductanceAtAverage));
+    }
+    QCOMPARE(points.last().x(), static_cast<double>(2 * 14.14f));
+    // The loss chart passes through the report's "磁损：0.3903546 W".
+    QCOMPARE(testing::ChartNote(curves, "stkLoss"), QString());
+    QVERIFY(testing::LabelText(curves, "labLossPoints").endsWith(QStringLiteral("磁损 0.3903546W")));
+  }
+
+  void curvesFollowEachChange() {
+    EnterWorkedExample();
+    DesignCurves* curves = OpenCurves();
+    QApplication::setActiveWindow(screen_);
+    TypeInto("txtIrms", QStringLiteral("5"));  // peak 7.07, ripple 1.414
+    QCOMPARE(testing::PointsOf(curves, "chartInductance", "seriesInductanceAverage").value(0).x(), 5.0);
+    QCOMPARE(testing::PointsOf(curves, "chartInductance", "seriesInductancePeak").value(0).x(),
+             static_cast<double>(7.07f));
+    SetTurns(20);
+    QVERIFY(testing::LabelText(curves, "labInductancePoints").startsWith(QStringLiteral("L@0A：32.4μH；")));
+    Search(QStringLiteral("kmc157"));
+    ClickCore(QStringLiteral("KMC157060"));
+    QCOMPARE(curves->windowTitle(), QStringLiteral("设计曲线 - KMC157060"));
+    QCOMPARE(testing::SeriesIn(curves, "chartPermeability", "seriesPermeability")->name(),
+             QStringLiteral("KMC μ60"));
+    // Inputs that cannot be evaluated give a note; the charts come back with the input.
+    TypeInto("txtF", QString());
+    QCOMPARE(testing::WindowNote(curves),
+             QStringLiteral("当前输入无法计算：请输入“频率”，注意单位为千赫兹！"));
+    TypeInto("txtF", QStringLiteral("100"));
+    QCOMPARE(testing::WindowNote(curves), QString());
+    QVERIFY(sinks_->messages.isEmpty());
+  }
+
+  void curvesBeforeAnyDesignShowANote() {
+    DesignCurves* curves = OpenCurves();
+    QVERIFY(testing::WindowNote(curves).startsWith(QStringLiteral("尚未计算任何设计")));
+    QApplication::setActiveWindow(screen_);
+    EnterWorkedExample();
+    QCOMPARE(testing::WindowNote(curves), QString());
+    QCOMPARE(curves->windowTitle(), QStringLiteral("设计曲线 - KMA157060"));
+  }
+
+  void oneCurvesWindowWhichGoesWithTheScreen() {
+    EnterWorkedExample();
+    OpenCurves();
+    OpenCurves();
+    QCOMPARE(screen_->findChildren<DesignCurves*>().size(), 1);
+    QPointer<DesignCurves> curves(testing::CurvesOf(screen_));
+    QVERIFY(curves->close());
+    QTRY_VERIFY(curves.isNull());
+    // Opened again, it shows the design as it is now.
+    SetTurns(20);
+    QPointer<DesignCurves> again(OpenCurves());
+    QVERIFY(testing::LabelText(again, "labInductancePoints").startsWith(QStringLiteral("L@0A：32.4μH；")));
+    delete screen_;
+    screen_ = nullptr;
+    QVERIFY(again.isNull());
+  }
+
+  void copyButtonPutsTheReportOnTheClipboard() {
+    QPushButton* copy = Find<QPushButton>(screen_, "cmdCopyReport");
+    QCOMPARE(copy->text(), QStringLiteral("复制报告"));
+    QCOMPARE(Find<QPushButton>(screen_, "cmdCurves")->text(), QStringLiteral("曲线"));
+    QVERIFY(!copy->isEnabled());  // nothing to copy yet
+    EnterWorkedExample();
+    QVERIFY(copy->isEnabled());
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(copy, Qt::LeftButton);
+    // The report exactly, with this desktop's line breaks.
+    QCOMPARE(testing::Clipboard().toUtf8(), Golden("toroid_report_KMA157060.txt").toUtf8());
+    QVERIFY(!testing::Clipboard().contains(QLatin1Char('\r')));
+  }
+
+  void ctrlCAndTheContextMenuCopyTheReport() {
+    auto* report = Find<QPlainTextEdit>(screen_, "txtShow");
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    // Nothing to copy yet: the entry is unavailable and Ctrl+C leaves the clipboard alone.
+    QVERIFY(!testing::CopyThroughContextMenu(report));
+    report->setFocus();
+    QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(testing::Clipboard(), QStringLiteral("before"));
+
+    EnterWorkedExample();
+    const QString golden = Golden("toroid_report_KMA157060.txt");
+    report->setFocus();
+    QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(testing::Clipboard(), golden);
+    QApplication::clipboard()->clear();
+    QVERIFY(testing::CopyThroughContextMenu(report));
+    QCOMPARE(testing::Clipboard(), golden);
+    // With a selection, Ctrl+C copies just that, as in any text.
+    QTextCursor cursor = report->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    report->setTextCursor(cursor);
+    QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(testing::Clipboard(), QStringLiteral("磁芯型号：KMA157060"));
+    // What the user types into the report field stays theirs; the report is what is copied.
+    QVERIFY(!report->document()->isModified());
+    report->moveCursor(QTextCursor::End);
+    QTest::keyClicks(report, QStringLiteral("note"));
+    QVERIFY(report->document()->isModified());  // the monkey test tells typed text by this
+    Press("cmdCopyReport");
+    QCOMPARE(testing::Clipboard(), golden);
+    SetTurns(20);
+    QVERIFY(!report->document()->isModified());
   }
 
   void currentDensityButtonCannotBePressed() {

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTextDocument>
 #include <QTest>
 #include <QTextEdit>
 #include <QWidget>
@@ -54,7 +55,11 @@ inline QString FalseShownText(QWidget* root, const QList<QLineEdit*>& userFields
     if (!userFields.contains(w)) texts << w->text();
   }
   for (auto* w : root->findChildren<QLabel*>()) texts << w->text();
-  for (auto* w : root->findChildren<QPlainTextEdit*>()) texts << w->toPlainText();
+  // A text box the user may edit holds the user's own text once typed into; the program's
+  // next write (setPlainText) makes it unmodified again.
+  for (auto* w : root->findChildren<QPlainTextEdit*>()) {
+    if (w->isReadOnly() || !w->document()->isModified()) texts << w->toPlainText();
+  }
   for (auto* w : root->findChildren<QTextEdit*>()) texts << w->toPlainText();
   for (const QString& text : texts) {
     if (word.match(text).hasMatch()) return text;

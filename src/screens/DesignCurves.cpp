@@ -1,0 +1,323 @@
+#include "screens/DesignCurves.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QColor>
+#include <QLabel>
+#include <QGraphicsLayout>
+#include <QLegend>
+#include <QMargins>
+#include <QLineSeries>
+#include <QList>
+#include <QLogValueAxis>
+#include <QPen>
+#include <QPointF>
+#include <QScatterSeries>
+#include <QStackedWidget>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "text/number_text.h"
+#include "ui_DesignCurves.h"
+
+namespace qiro {
+namespace {
+
+QString General(float value) { return QString::fromStdString(GeneralNumberText(value)); }
+QString Fixed(double value, const char* pattern) {
+  return QString::fromStdString(PatternText(value, pattern));
+}
+
+const QColor kAtZero(0x6a, 0x51, 0xa3);
+const QColor kAtAverage(0x2c, 0xa0, 0x2c);
+const QColor kAtPeak(0xe3, 0x6c, 0x0a);
+
+QList<QPointF> Points(const std::vector<CurvePoint>& points) {
+  QList<QPointF> list;
+  list.reserve(static_cast<qsizetype>(points.size()));
+  for (const CurvePoint& p : points) list.append(QPointF(p.X, p.Y));
+  return list;
+}
+
+// Whole decades around the values, so a logarithmic axis labels each power of ten.
+std::pair<double, double> Decades(double low, double high) {
+  const double from = std::pow(10.0, std::floor(std::log10(low) + 1e-9));
+  double to = std::pow(10.0, std::ceil(std::log10(high) - 1e-9));
+  if (!(to > from)) to = from * 10;
+  return {from, to};
+}
+
+// Minor grid lines (2…9 within each decade) help reading between the powers of ten, but
+// each costs about as much painting as a curve: only the frequency and field axes get them.
+QLogValueAxis* LogAxis(const QString& title, bool minorGrid) {
+  auto* axis = new QLogValueAxis;
+  axis->setTitleText(title);
+  axis->setBase(10);
+  axis->setLabelFormat(QStringLiteral("%g"));
+  axis->setMinorTickCount(minorGrid ? 8 : 0);
+  QPen minor(QColor(0xe4, 0xe4, 0xe4), 1);
+  minor.setCosmetic(true);
+  axis->setMinorGridLinePen(minor);
+  return axis;
+}
+
+QValueAxis* LinearAxis(const QString& title) {
+  auto* axis = new QValueAxis;
+  axis->setTitleText(title);
+  axis->setLabelFormat(QStringLiteral("%g"));
+  return axis;
+}
+
+}  // namespace
+
+DesignCurves::DesignCurves(QWidget* owner)
+    : QWidget(owner, Qt::Window), ui_(std::make_unique<Ui::DesignCurves>()) {
+  ui_->setupUi(this);
+  setObjectName(QStringLiteral("DesignCurves"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  // Closing the main window ends the program even while curves are open.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  BuildCharts();
+  // Room for the axis labels and a legend of three entries in the window's own font.
+  const int line = fontMetrics().lineSpacing();
+  for (QChartView* view : {ui_->chartInductance, ui_->chartPermeability, ui_->chartLoss}) {
+    view->setMinimumSize(30 * line, 19 * line);
+  }
+}
+
+DesignCurves::~DesignCurves() = default;
+
+void DesignCurves::BuildCharts() {
+  const auto make = [this](QStackedWidget* stack, QWidget* page, QChartView* view,
+                           QLabel* points, QLabel* note, const QString& title) {
+    Plot plot;
+    plot.stack = stack;
+    plot.page = page;
+    plot.view = view;
+    plot.points = points;
+    plot.note = note;
+    // The view's own chart: one set in its place would be released by the view, not deleted.
+    plot.chart = view->chart();
+    plot.chart->setTitle(title);
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    plot.chart->setTitleFont(titleFont);
+    plot.chart->legend()->setAlignment(Qt::AlignBottom);
+    // The plot, not the frame around it, gets the room.
+    plot.chart->layout()->setContentsMargins(0, 0, 0, 0);
+    plot.chart->setMargins(QMargins(6, 6, 6, 6));
+    // A plain white ground painted by the view, edge to edge.
+    plot.chart->setBackgroundVisible(false);
+    view->setBackgroundBrush(Qt::white);
+    view->setRenderHint(QPainter::Antialiasing);
+    plot.curve = new QLineSeries;
+    plot.curve->setPen(QPen(QColor(0x1f, 0x77, 0xb4), 2));
+    plot.chart->addSeries(plot.curve);
+    return plot;
+  };
+  // The same operating point has the same colour in every chart.
+  const auto marker = [](Plot& plot, const char* name, QColor colour) {
+    auto* series = new QScatterSeries;
+    series->setObjectName(QLatin1String(name));
+    series->setColor(colour);
+    series->setBorderColor(colour.darker(130));
+    series->setMarkerSize(11);
+    plot.chart->addSeries(series);
+    return series;
+  };
+  const auto attach = [](Plot& plot, QAbstractAxis* x, QAbstractAxis* y) {
+    plot.chart->addAxis(x, Qt::AlignBottom);
+    plot.chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series : plot.chart->series()) {
+      series->attachAxis(x);
+      series->attachAxis(y);
+    }
+  };
+
+  inductance_ = make(ui_->stkInductance, ui_->pageInductance, ui_->chartInductance,
+                     ui_->labInductancePoints, ui_->labInductanceNote,
+                     tr("电感量与直流电流"));
+  inductance_.curve->setObjectName(QStringLiteral("seriesInductance"));
+  inductance_.curve->setName(tr("电感量 L(I)"));
+  inductanceAtZero_ = marker(inductance_, "seriesInductanceZero", kAtZero);
+  inductanceAtZero_->setName(tr("L@0A"));
+  inductance_.first = marker(inductance_, "seriesInductanceAverage", kAtAverage);
+  inductance_.first->setName(tr("平均电流"));
+  inductance_.second = marker(inductance_, "seriesInductancePeak", kAtPeak);
+  inductance_.second->setName(tr("峰值电流"));
+  currentAxis_ = LinearAxis(tr("直流电流 (A)"));
+  inductanceAxis_ = LinearAxis(tr("电感量 (μH)"));
+  attach(inductance_, currentAxis_, inductanceAxis_);
+
+  permeability_ = make(ui_->stkPermeability, ui_->pagePermeability, ui_->chartPermeability,
+                       ui_->labPermeabilityPoints, ui_->labPermeabilityNote, tr("直流偏置特性"));
+  permeability_.curve->setObjectName(QStringLiteral("seriesPermeability"));
+  permeability_.first = marker(permeability_, "seriesPermeabilityAverage", kAtAverage);
+  permeability_.first->setName(tr("平均电流"));
+  permeability_.second = marker(permeability_, "seriesPermeabilityPeak", kAtPeak);
+  permeability_.second->setName(tr("峰值电流"));
+  fieldAxis_ = LogAxis(tr("磁场强度 H (Oe)"), true);
+  permeabilityAxis_ = LinearAxis(tr("剩余磁导率 (%)"));
+  attach(permeability_, fieldAxis_, permeabilityAxis_);
+
+  loss_ = make(ui_->stkLoss, ui_->pageLoss, ui_->chartLoss, ui_->labLossPoints,
+                 ui_->labLossNote, tr("磁芯损耗与频率"));
+  loss_.curve->setObjectName(QStringLiteral("seriesLoss"));
+  loss_.curve->setName(tr("磁芯损耗"));
+  loss_.first = marker(loss_, "seriesLossDesign", kAtAverage);
+  loss_.first->setName(tr("工作频率"));
+  frequencyAxis_ = LogAxis(tr("频率 (kHz)"), true);
+  lossAxis_ = LogAxis(tr("磁芯损耗 (W)"), false);
+  attach(loss_, frequencyAxis_, lossAxis_);
+}
+
+void DesignCurves::Follow(const CurveSubject& subject) {
+  // The screens refresh several times for one keystroke; the same design is drawn once.
+  if (shown_ && *shown_ == subject) return;
+  shown_ = subject;
+  if (const auto* design = std::get_if<CurveDesign>(&subject)) {
+    ShowDesign(*design);
+  } else {
+    ShowNote(std::get<QString>(subject));
+  }
+}
+
+void DesignCurves::ShowNote(const QString& note) {
+  setWindowTitle(tr("设计曲线"));
+  ui_->labDesign->setText(tr("没有可以绘制曲线的设计。"));
+  ui_->labNote->setText(note);
+  ui_->stkCurves->setCurrentWidget(ui_->pageNote);
+}
+
+void DesignCurves::ShowPlotNote(Plot& plot, const QString& note) {
+  plot.note->setText(note);
+  plot.stack->setCurrentWidget(plot.note);
+}
+
+QString DesignCurves::DesignText(const CurveDesign& d) const {
+  return tr("磁芯 %1 ×%2，%3 圈，线径 %4mm×%5Pcs；平均电流 %6 A，峰值电流 %7 A，"
+            "纹波电流 %8 A，频率 %9 kHz")
+      .arg(QString::fromStdString(d.Core.PartNumber), General(d.CoreCount),
+           QString::number(d.Turns), General(d.WireDiameter), QString::number(d.StrandCount),
+           General(d.AverageCurrent), General(d.PeakCurrent), General(d.RippleCurrent),
+           General(d.FrequencyKHz));
+}
+
+void DesignCurves::ShowDesign(const CurveDesign& design) {
+  const auto set = MakeDesignCurves(design);
+  if (!set) {
+    ShowNote(tr("该设计无法计算：计算结果超出数值范围，请检查输入的数值。"));
+    return;
+  }
+  setWindowTitle(tr("设计曲线 - %1").arg(QString::fromStdString(design.Core.PartNumber)));
+  ui_->labDesign->setText(DesignText(design));
+  DrawInductance(*set);
+  DrawPermeability(*set);
+  DrawLoss(*set);
+  ui_->stkCurves->setCurrentWidget(ui_->pageCharts);
+}
+
+void DesignCurves::DrawInductance(const DesignCurveSet& set) {
+  const InductanceCurve& c = set.Inductance;
+  if (c.Gap != CurveGap::None || c.Points.empty()) {
+    ShowPlotNote(inductance_, tr("平均电流和峰值电流都不大于0，没有可绘制的电流范围。"));
+    return;
+  }
+  inductance_.curve->replace(Points(c.Points));
+  inductanceAtZero_->replace({QPointF(c.Zero.X, c.Zero.Y)});
+  inductance_.first->replace({QPointF(c.Average.X, c.Average.Y)});
+  inductance_.second->replace({QPointF(c.Peak.X, c.Peak.Y)});
+  // In the report's own number forms, so the two can be read side by side.
+  const InductorEvaluation& e = set.Evaluation;
+  inductance_.points->setText(
+      tr("L@0A：%1μH；平均电流 %2A：%3μH；峰值电流 %4A：%5μH")
+          .arg(General(e.InductanceAtZero), Fixed(e.AverageCurrent, "0.00"),
+               Fixed(e.InductanceAtAverage, "0.00"), Fixed(e.PeakCurrent, "0.00"),
+               Fixed(e.InductanceAtPeak, "0.00")));
+  const double right = std::max({c.Points.back().X, c.Average.X, c.Peak.X});
+  double top = std::max({c.Zero.Y, c.Average.Y, c.Peak.Y});
+  for (const CurvePoint& p : c.Points) top = std::max(top, p.Y);
+  currentAxis_->setRange(0, right > 0 ? right : 1);
+  currentAxis_->applyNiceNumbers();
+  inductanceAxis_->setRange(0, top > 0 ? top * 1.1 : 1);
+  inductanceAxis_->applyNiceNumbers();
+  inductance_.stack->setCurrentWidget(inductance_.page);
+}
+
+void DesignCurves::DrawPermeability(const DesignCurveSet& set) {
+  const PermeabilityCurve& c = set.Permeability;
+  const CoreRecord& core = set.Evaluation.Core;
+  const QString material =
+      tr("%1 μ%2").arg(QString::fromStdString(core.Series)).arg(core.Permeability);
+  if (c.Gap != CurveGap::None || c.Points.empty()) {
+    ShowPlotNote(permeability_,
+                 tr("%1 材料没有直流偏置模型，无法绘制磁导率曲线。").arg(material));
+    return;
+  }
+  permeability_.curve->replace(Points(c.Points));
+  permeability_.curve->setName(material);
+  permeability_.first->replace({QPointF(c.Average.X, c.Average.Y)});
+  permeability_.second->replace({QPointF(c.Peak.X, c.Peak.Y)});
+  // The design's own fields, also where the marker sits at the end of the axis.
+  const InductorEvaluation& e = set.Evaluation;
+  permeability_.points->setText(
+      tr("平均电流：H=%1Oe，剩余磁导率 %2%；峰值电流：H=%3Oe，剩余磁导率 %4%")
+          .arg(Fixed(e.FieldAtAverage, "0.00"), Fixed(e.PermeabilityAtAverage, "0.0"),
+               Fixed(e.FieldAtPeak, "0.00"), Fixed(e.PermeabilityAtPeak, "0.0")));
+  const auto [from, to] = Decades(c.Points.front().X, c.Points.back().X);
+  fieldAxis_->setRange(from, to);
+  double top = 100;
+  for (const CurvePoint& p : c.Points) top = std::max(top, p.Y);
+  permeabilityAxis_->setRange(0, top * 1.05);
+  permeabilityAxis_->applyNiceNumbers();
+  permeability_.stack->setCurrentWidget(permeability_.page);
+}
+
+void DesignCurves::DrawLoss(const DesignCurveSet& set) {
+  const LossCurve& c = set.Loss;
+  if (c.Gap == CurveGap::NoFluxSwing) {
+    ShowPlotNote(loss_, tr("该设计的磁通密度没有摆幅（纹波电流为0），磁芯没有交流损耗，"
+                           "因此没有损耗曲线。"));
+    return;
+  }
+  if (c.Gap != CurveGap::None || c.Points.empty()) {
+    ShowPlotNote(loss_, tr("该材料的损耗模型在此频率范围内没有有效的损耗值，无法绘制损耗曲线。"));
+    return;
+  }
+  loss_.curve->replace(Points(c.Points));
+  double low = c.Points.front().Y;
+  double high = low;
+  for (const CurvePoint& p : c.Points) {
+    low = std::min(low, p.Y);
+    high = std::max(high, p.Y);
+  }
+  double left = c.Points.front().X;
+  double right = c.Points.back().X;
+  QString points = tr("磁通密度摆幅 ΔB=%1Gs").arg(Fixed(c.FluxSwing, "0.0"));
+  if (c.Design) {
+    loss_.first->replace({QPointF(c.Design->X, c.Design->Y)});
+    loss_.first->setVisible(true);
+    points += tr("；工作频率 %1kHz：磁损 %2W")
+                  .arg(General(set.Evaluation.FrequencyKHz), General(set.Evaluation.CoreLoss));
+    low = std::min(low, c.Design->Y);
+    high = std::max(high, c.Design->Y);
+    left = std::min(left, c.Design->X);
+    right = std::max(right, c.Design->X);
+  } else {
+    // A design frequency the loss model does not cover has no point on the curve.
+    loss_.first->clear();
+    loss_.first->setVisible(false);
+    points += tr("；工作频率 %1kHz 不在损耗模型范围内").arg(General(set.Evaluation.FrequencyKHz));
+  }
+  if (c.OutsideModel) points += tr("；损耗模型在部分频率下没有正值，这些频率未绘出");
+  loss_.points->setText(points);
+  const auto [xFrom, xTo] = Decades(left, right);
+  frequencyAxis_->setRange(xFrom, xTo);
+  const auto [yFrom, yTo] = Decades(low, high);
+  lossAxis_->setRange(yFrom, yTo);
+  loss_.stack->setCurrentWidget(loss_.page);
+}
+
+}  // namespace qiro

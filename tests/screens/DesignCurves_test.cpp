@@ -1,0 +1,222 @@
+// The curves window on its own, at 200 % scale: what each chart draws, its axes and legend,
+// and the notes shown where a design or a curve cannot be drawn.
+#include "screens/DesignCurves.h"
+
+#include <QAbstractAxis>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QtTest>
+#include <memory>
+
+#include "core-data/catalogue.h"
+#include "curves_test_support.h"
+#include "screens/monkey.h"
+
+namespace qiro {
+
+using namespace testing;
+
+class DesignCurvesTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<DesignCurves> window_;
+
+  // The toroid calculator's worked design with 37 turns on KMA157060.
+  static CurveDesign Worked() {
+    CurveDesign d;
+    d.Core = FindCoreByPartNumber("KMA157060");
+    d.FrequencyKHz = 100;
+    d.AverageCurrent = 10;
+    d.PeakCurrent = 14.14f;
+    d.RippleCurrent = 2.828f;
+    d.WireDiameter = 1.0f;
+    d.Turns = 37;
+    return d;
+  }
+
+  static void CompareSeries(QWidget* window, const char* chart, const char* series,
+                            const std::vector<CurvePoint>& expected) {
+    const QList<QPointF> shown = PointsOf(window, chart, series);
+    QCOMPARE(shown.size(), static_cast<qsizetype>(expected.size()));
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+      const CurvePoint& p = expected[static_cast<std::size_t>(i)];
+      QVERIFY2(shown[i] == QPointF(p.X, p.Y), qPrintable(QStringLiteral("%1 point %2").arg(series).arg(i)));
+    }
+  }
+
+  static QStringList AxisTitles(QWidget* window, const char* chart) {
+    QStringList titles;
+    auto* view = window->findChild<QChartView*>(QString::fromLatin1(chart));
+    for (QAbstractAxis* axis : view->chart()->axes()) titles << axis->titleText();
+    return titles;
+  }
+
+  static QStringList LegendLabels(QWidget* window, const char* chart) {
+    QStringList labels;
+    auto* view = window->findChild<QChartView*>(QString::fromLatin1(chart));
+    for (QLegendMarker* marker : view->chart()->legend()->markers()) {
+      if (marker->isVisible()) labels << marker->label();
+    }
+    return labels;
+  }
+
+ private slots:
+  void initTestCase() { InitCoreData(); }
+
+  void init() {
+    window_ = std::make_unique<DesignCurves>(nullptr);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+  void cleanup() { window_.reset(); }
+
+  void drawsTheThreeCurvesOfTheDesign() {
+    const CurveDesign design = Worked();
+    window_->Follow(design);
+    const auto set = MakeDesignCurves(design);
+    QVERIFY(set.ok());
+    QCOMPARE(WindowNote(window_.get()), QString());
+    QCOMPARE(window_->windowTitle(), QStringLiteral("设计曲线 - KMA157060"));
+    CompareSeries(window_.get(), "chartInductance", "seriesInductance", set->Inductance.Points);
+    CompareSeries(window_.get(), "chartPermeability", "seriesPermeability", set->Permeability.Points);
+    CompareSeries(window_.get(), "chartLoss", "seriesLoss", set->Loss.Points);
+    CompareSeries(window_.get(), "chartInductance", "seriesInductanceZero", {set->Inductance.Zero});
+    CompareSeries(window_.get(), "chartInductance", "seriesInductanceAverage", {set->Inductance.Average});
+    CompareSeries(window_.get(), "chartInductance", "seriesInductancePeak", {set->Inductance.Peak});
+    CompareSeries(window_.get(), "chartPermeability", "seriesPermeabilityPeak", {set->Permeability.Peak});
+    CompareSeries(window_.get(), "chartLoss", "seriesLossDesign", {*set->Loss.Design});
+    // The operating points in words, in the report's number forms.
+    QCOMPARE(LabelText(window_.get(), "labInductancePoints"),
+             QStringLiteral("L@0A：110.889μH；平均电流 10.00A：100.98μH；峰值电流 14.14A：94.72μH"));
+    QCOMPARE(LabelText(window_.get(), "labPermeabilityPoints"),
+             QStringLiteral("平均电流：H=47.25Oe，剩余磁导率 91.1%；峰值电流：H=66.81Oe，剩余磁导率 85.4%"));
+    QCOMPARE(LabelText(window_.get(), "labLossPoints"),
+             QStringLiteral("磁通密度摆幅 ΔB=675.3Gs；工作频率 100kHz：磁损 5.611663W"));
+    QCOMPARE(LabelText(window_.get(), "labDesign"),
+             QStringLiteral("磁芯 KMA157060 ×1，37 圈，线径 1mm×1Pcs；平均电流 10 A，峰值电流 14.14 A，"
+                            "纹波电流 2.828 A，频率 100 kHz"));
+  }
+
+  void axesCarryUnitsAndTheLegendNamesEachSeries() {
+    window_->Follow(Worked());
+    QCOMPARE(AxisTitles(window_.get(), "chartInductance"),
+             (QStringList{"直流电流 (A)", "电感量 (μH)"}));
+    QCOMPARE(AxisTitles(window_.get(), "chartPermeability"),
+             (QStringList{"磁场强度 H (Oe)", "剩余磁导率 (%)"}));
+    QCOMPARE(AxisTitles(window_.get(), "chartLoss"), (QStringList{"频率 (kHz)", "磁芯损耗 (W)"}));
+    QCOMPARE(LegendLabels(window_.get(), "chartInductance"),
+             (QStringList{"电感量 L(I)", "L@0A", "平均电流", "峰值电流"}));
+    QCOMPARE(LegendLabels(window_.get(), "chartPermeability"),
+             (QStringList{"KMA μ60", "平均电流", "峰值电流"}));
+    QCOMPARE(LegendLabels(window_.get(), "chartLoss"), (QStringList{"磁芯损耗", "工作频率"}));
+    for (const char* name : {"chartInductance", "chartPermeability", "chartLoss"}) {
+      QChart* chart = window_->findChild<QChartView*>(QString::fromLatin1(name))->chart();
+      QVERIFY(chart->legend()->isVisible());
+      QVERIFY(!chart->title().isEmpty());
+    }
+  }
+
+  void readableAtTwiceTheScale() {
+    // This program runs at QT_SCALE_FACTOR=2 (see main below).
+    window_->Follow(Worked());
+    QCoreApplication::processEvents();
+    QCOMPARE(window_->devicePixelRatioF(), 2.0);
+    const QPixmap picture = window_->grab();
+    QCOMPARE(picture.devicePixelRatio(), 2.0);
+    QCOMPARE(picture.width(), 2 * window_->width());
+    // Each plot keeps a useful size inside its chart: titles, axes and legend leave room.
+    for (const char* name : {"chartInductance", "chartPermeability", "chartLoss"}) {
+      QChart* chart = window_->findChild<QChartView*>(QString::fromLatin1(name))->chart();
+      QVERIFY2(chart->plotArea().width() > 200 && chart->plotArea().height() > 120,
+               qPrintable(QStringLiteral("%1: %2 x %3 in %4 x %5").arg(name).arg(chart->plotArea().width()).arg(chart->plotArea().height()).arg(chart->size().width()).arg(chart->size().height())));
+    }
+  }
+
+  void aNoteInsteadOfChartsWithoutADesign() {
+    window_->Follow(Worked());
+    window_->Follow(QStringLiteral("当前输入无法计算：请输入“频率”，注意单位为千赫兹！"));
+    QCOMPARE(WindowNote(window_.get()), QStringLiteral("当前输入无法计算：请输入“频率”，注意单位为千赫兹！"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("设计曲线"));
+    // And back to the charts once there is a design again.
+    window_->Follow(Worked());
+    QCOMPARE(WindowNote(window_.get()), QString());
+  }
+
+  void aDesignThatCannotBeEvaluatedIsANote() {
+    CurveDesign design = Worked();
+    design.PeakCurrent = 3e38f;  // its field leaves the float range
+    window_->Follow(design);
+    QVERIFY(WindowNote(window_.get()).startsWith(QStringLiteral("该设计无法计算")));
+    QCOMPARE(FalseShownText(window_.get(), {}), QString());
+  }
+
+  void withoutRippleOnlyTheLossChartIsANote() {
+    CurveDesign design = Worked();
+    design.FrequencyKHz = 0;
+    design.RippleCurrent = 0;
+    window_->Follow(design);
+    QCOMPARE(WindowNote(window_.get()), QString());
+    QVERIFY(ChartNote(window_.get(), "stkLoss").contains(QStringLiteral("没有损耗曲线")));
+    QCOMPARE(ChartNote(window_.get(), "stkInductance"), QString());
+    QCOMPARE(ChartNote(window_.get(), "stkPermeability"), QString());
+    // A later design with ripple brings the loss chart back.
+    window_->Follow(Worked());
+    QCOMPARE(ChartNote(window_.get(), "stkLoss"), QString());
+  }
+
+  void materialWithoutABiasModelIsANote() {
+    CurveDesign design = Worked();
+    design.Core.Series = "KMX";
+    window_->Follow(design);
+    QCOMPARE(ChartNote(window_.get(), "stkPermeability"),
+             QStringLiteral("KMX μ60 材料没有直流偏置模型，无法绘制磁导率曲线。"));
+  }
+
+  void lossModelLimitsAreNamed() {
+    CurveDesign design = Worked();
+    design.Core = FindCoreByPartNumber("KME106060");
+    window_->Follow(design);
+    QVERIFY(LabelText(window_.get(), "labLossPoints").endsWith(QStringLiteral("这些频率未绘出")));
+    QVERIFY(SeriesIn(window_.get(), "chartLoss", "seriesLossDesign")->isVisible());
+    // At 350 kHz the model gives a negative loss: no point for the design frequency.
+    design.FrequencyKHz = 350;
+    window_->Follow(design);
+    QVERIFY(LabelText(window_.get(), "labLossPoints").contains(QStringLiteral("工作频率 350kHz 不在损耗模型范围内")));
+    QVERIFY(!SeriesIn(window_.get(), "chartLoss", "seriesLossDesign")->isVisible());
+    QCOMPARE(FalseShownText(window_.get(), {}), QString());
+  }
+
+  void extremeDesignsShowNothingFalse() {
+    for (const float current : {1e-30f, 1e-6f, 1e6f, 1e30f}) {
+      CurveDesign design = Worked();
+      design.AverageCurrent = current;
+      design.PeakCurrent = current;
+      design.RippleCurrent = current;
+      window_->Follow(design);
+      QCOMPARE(FalseShownText(window_.get(), {}), QString());
+      for (const char* chart : {"chartInductance", "chartPermeability", "chartLoss"}) {
+        auto* view = window_->findChild<QChartView*>(QString::fromLatin1(chart));
+        for (QAbstractSeries* s : view->chart()->series()) {
+          for (const QPointF& p : static_cast<QXYSeries*>(s)->points()) {
+            QVERIFY(std::isfinite(p.x()) && std::isfinite(p.y()));
+          }
+        }
+      }
+    }
+  }
+};
+
+}  // namespace qiro
+
+// The window is checked at 200 %: the scale is set before the application starts.
+int main(int argc, char* argv[]) {
+  qputenv("QT_SCALE_FACTOR", "2");
+  QApplication app(argc, argv);
+  QTEST_SET_MAIN_SOURCE_PATH
+  qiro::DesignCurvesTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "DesignCurves_test.moc"
