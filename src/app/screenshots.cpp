@@ -123,6 +123,8 @@ int main(int argc, char* argv[]) {
   qiro::MDIMain window;
   window.resize(1280, 860);
   window.show();
+  const qreal ratio = window.devicePixelRatioF();
+  const QString suffix = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
   int saved = 0;
   for (const Scene& scene : Scenes()) {
     const char* name = scene.entry;
@@ -140,11 +142,9 @@ int main(int argc, char* argv[]) {
     const QSize chrome = window.size() - window.mdiArea()->viewport()->size();
     window.resize(window.size().expandedTo(sub->size() + chrome));
     QApplication::processEvents();
-    const QString file = out.filePath(sub->widget()->objectName() + QStringLiteral(".png"));
+    const QString file = out.filePath(sub->widget()->objectName() + suffix + QStringLiteral(".png"));
     if (window.grab().save(file)) ++saved;
   }
-  const qreal ratio = window.devicePixelRatioF();
-  const QString suffix = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
   for (const Scene& scene : Scenes()) {
     const std::string entry = scene.entry;
     if (entry != "menToroidalL" && entry != "meuChoise") continue;
@@ -160,7 +160,7 @@ int main(int argc, char* argv[]) {
   qiro::frmAbout about(&window);
   about.show();
   QApplication::processEvents();
-  if (about.grab().save(out.filePath(QStringLiteral("frmAbout.png")))) ++saved;
+  if (about.grab().save(out.filePath(QStringLiteral("frmAbout") + suffix + QStringLiteral(".png")))) ++saved;
   std::printf("%d screenshots in %s\n", saved, argv[1]);
   return saved > 0 ? 0 : 1;
 }
