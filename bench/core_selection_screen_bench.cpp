@@ -17,6 +17,7 @@
 #include "design/grouped_core_search.h"
 #include "screens/frmChoise.h"
 #include "screens/frmCoreChoise.h"
+#include "screen_bench_main.h"
 #include "screens/platform.h"
 
 namespace {
@@ -92,14 +93,6 @@ BENCHMARK(BM_frmChoiseSearch)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  qiro::InitCoreData();
   // Messages (the empty result) go nowhere instead of waiting for a click.
-  qiro::SetMessageSink([](const qiro::ShownMessage&) {});
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunScreenBenchmarks(argc, argv, [](const qiro::ShownMessage&) {});
 }

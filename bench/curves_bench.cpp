@@ -16,6 +16,7 @@
 #include "design/design_curves.h"
 #include "screens/DesignCurves.h"
 #include "screens/frmDiangan.h"
+#include "screen_bench_main.h"
 #include "screens/platform.h"
 
 namespace {
@@ -118,17 +119,5 @@ BENCHMARK(BM_MakeDesignCurves)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  qiro::SetMessageSink([](const qiro::ShownMessage& m) {
-    qFatal("unexpected message: %s", qPrintable(m.text));
-  });
-  qiro::InitCoreData();
-  OpenWorkedExampleWithCurves();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  delete screen;
-  return 0;
+  return RunScreenBenchmarks(argc, argv, FailOnMessage, OpenWorkedExampleWithCurves, [] { delete screen; });
 }

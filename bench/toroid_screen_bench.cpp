@@ -15,6 +15,7 @@
 
 #include "core-data/catalogue.h"
 #include "screens/frmDiangan.h"
+#include "screen_bench_main.h"
 #include "screens/platform.h"
 
 namespace {
@@ -94,18 +95,5 @@ BENCHMARK(BM_CoreSearchKeystrokePainted)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  // A refresh never shows a message; should one appear, it must not block the run.
-  qiro::SetMessageSink([](const qiro::ShownMessage& m) {
-    qFatal("unexpected message: %s", qPrintable(m.text));
-  });
-  qiro::InitCoreData();
-  OpenWorkedExample();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  delete screen;
-  return 0;
+  return RunScreenBenchmarks(argc, argv, FailOnMessage, OpenWorkedExample, [] { delete screen; });
 }
