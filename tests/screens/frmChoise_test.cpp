@@ -26,12 +26,6 @@ class frmChoiseTest : public QObject {
   QListWidget* list() { return Find<QListWidget>(screen.get(), "lstResut"); }
   void Search() { QTest::mouseClick(Find<QPushButton>(screen.get(), "cmdJiSuan"), Qt::LeftButton); }
 
-  void Type(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
-  }
 
  private slots:
   void initTestCase() { InitCoreData(); }
@@ -67,8 +61,8 @@ class frmChoiseTest : public QObject {
   }
 
   void listsEveryFittingCore() {
-    Type(current(), QStringLiteral("5"));
-    Type(inductance(), QStringLiteral("100"));
+    Retype(current(), QStringLiteral("5"));
+    Retype(inductance(), QStringLiteral("100"));
     Search();
     QVERIFY(sinks->messages.isEmpty());
     QCOMPARE(list()->count(), 595);
@@ -76,7 +70,7 @@ class frmChoiseTest : public QObject {
              QStringLiteral("KMA065090\t\t17.4\t\t9.53\t\t7.11\t\t56\t\t>0.89"));
     // Two stacked cores halve the target per core.
     coreCount()->setCurrentIndex(1);
-    Type(inductance(), QStringLiteral("200"));
+    Retype(inductance(), QStringLiteral("200"));
     Search();
     QCOMPARE(list()->count(), 595);
     QCOMPARE(list()->item(0)->text(),
@@ -84,8 +78,8 @@ class frmChoiseTest : public QObject {
   }
 
   void thickWireIsMarked() {
-    Type(current(), QStringLiteral("30"));
-    Type(inductance(), QStringLiteral("5"));
+    Retype(current(), QStringLiteral("30"));
+    Retype(inductance(), QStringLiteral("5"));
     Search();
     QVERIFY(list()->count() > 0);
     for (int i = 0; i < list()->count(); ++i)
@@ -127,8 +121,8 @@ class frmChoiseTest : public QObject {
     QFETCH(QString, inductance);
     QFETCH(QString, message);
     QFETCH(QString, title);
-    Type(this->current(), QStringLiteral("1"));
-    Type(this->inductance(), QStringLiteral("1"));
+    Retype(this->current(), QStringLiteral("1"));
+    Retype(this->inductance(), QStringLiteral("1"));
     Search();
     QCOMPARE(list()->count(), 754);
 

@@ -66,12 +66,6 @@ class frmCoreChoiseTest : public QObject {
 
   void Search() { QTest::mouseClick(Find<QPushButton>(screen.get(), "cmdJiSuan"), Qt::LeftButton); }
 
-  void Type(QLineEdit* field, const QString& text) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
-  }
 
   void ClickLine(int row) {
     QListWidget* l = list();
@@ -117,8 +111,8 @@ class frmCoreChoiseTest : public QObject {
   }
 
   void listsOneProposalPerGroup() {
-    Type(current(), QStringLiteral("5"));
-    Type(inductance(), QStringLiteral("100"));
+    Retype(current(), QStringLiteral("5"));
+    Retype(inductance(), QStringLiteral("100"));
     Search();
     QVERIFY(sinks->messages.isEmpty());
     QCOMPARE(list()->count(), 18);
@@ -131,8 +125,8 @@ class frmCoreChoiseTest : public QObject {
   }
 
   void selectingALineShowsItsDesign() {
-    Type(current(), QStringLiteral("5"));
-    Type(inductance(), QStringLiteral("100"));
+    Retype(current(), QStringLiteral("5"));
+    Retype(inductance(), QStringLiteral("100"));
     Search();
     QVERIFY(details()->toPlainText().isEmpty());
     ClickLine(0);
@@ -152,7 +146,7 @@ class frmCoreChoiseTest : public QObject {
     QCOMPARE(details()->toPlainText(), first);
 
     // A new search keeps the report of the last clicked line.
-    Type(inductance(), QStringLiteral("47"));
+    Retype(inductance(), QStringLiteral("47"));
     Search();
     QVERIFY(list()->count() > 0);
     QCOMPARE(details()->toPlainText(), first);
@@ -170,8 +164,8 @@ class frmCoreChoiseTest : public QObject {
     QVERIFY(WindowNote(curves).startsWith(QStringLiteral("尚未选择方案")));
 
     QApplication::setActiveWindow(screen.get());
-    Type(current(), QStringLiteral("5"));
-    Type(inductance(), QStringLiteral("100"));
+    Retype(current(), QStringLiteral("5"));
+    Retype(inductance(), QStringLiteral("100"));
     Search();
     ClickLine(0);
     QCOMPARE(WindowNote(curves), QString());
@@ -192,7 +186,7 @@ class frmCoreChoiseTest : public QObject {
     list()->setFocus();
     QTest::keyClick(list(), Qt::Key_Down);
     QCOMPARE(curves->windowTitle(), QStringLiteral("设计曲线 - KMA106060"));
-    Type(inductance(), QStringLiteral("47"));
+    Retype(inductance(), QStringLiteral("47"));
     Search();
     QCOMPARE(curves->windowTitle(), QStringLiteral("设计曲线 - KMA106060"));
     QCOMPARE(screen->findChildren<DesignCurves*>().size(), 1);
@@ -204,8 +198,8 @@ class frmCoreChoiseTest : public QObject {
     QVERIFY(!copy->isEnabled());
     QApplication::clipboard()->setText(QStringLiteral("before"));
     QVERIFY(!CopyThroughContextMenu(details()));
-    Type(current(), QStringLiteral("5"));
-    Type(inductance(), QStringLiteral("100"));
+    Retype(current(), QStringLiteral("5"));
+    Retype(inductance(), QStringLiteral("100"));
     Search();
     ClickLine(0);
     QVERIFY(copy->isEnabled());
@@ -225,9 +219,9 @@ class frmCoreChoiseTest : public QObject {
   }
 
   void stackedPeakEntryAtZeroCurrent() {
-    Type(current(), QStringLiteral("40"));
+    Retype(current(), QStringLiteral("40"));
     Find<QRadioButton>(screen.get(), "optIpeak")->click();
-    Type(inductance(), QStringLiteral("33"));
+    Retype(inductance(), QStringLiteral("33"));
     Find<QRadioButton>(screen.get(), "optStatic")->click();
     coreCount()->setFocus();
     coreCount()->lineEdit()->selectAll();
@@ -293,8 +287,8 @@ class frmCoreChoiseTest : public QObject {
     QFETCH(QStringList, messages);
     QFETCH(bool, listed);
     // A list from an earlier search must not survive a refused one.
-    Type(this->current(), QStringLiteral("5"));
-    Type(this->inductance(), QStringLiteral("100"));
+    Retype(this->current(), QStringLiteral("5"));
+    Retype(this->inductance(), QStringLiteral("100"));
     Search();
     QCOMPARE(list()->count(), 18);
     sinks->messages.clear();
@@ -350,8 +344,8 @@ class frmCoreChoiseTest : public QObject {
 
   void disabledAndBusyWhileSearching() {
     screen->SetRepaintInterval(std::chrono::milliseconds(0));
-    Type(current(), QStringLiteral("0.1"));
-    Type(inductance(), QStringLiteral("70000"));
+    Retype(current(), QStringLiteral("0.1"));
+    Retype(inductance(), QStringLiteral("70000"));
     bool seen = false, enabled = true, searching = false;
     Qt::CursorShape cursor = Qt::ArrowCursor;
     QTimer::singleShot(0, screen.get(), [&] {

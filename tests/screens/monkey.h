@@ -30,20 +30,6 @@ inline QStringList HostileTexts() {
           QStringLiteral("inf"), QString(10000, QLatin1Char('9')), QStringLiteral("12\n34")};
 }
 
-// Every text a user can read on the screen.
-inline QStringList ShownTexts(QWidget* root) {
-  QStringList texts;
-  for (auto* w : root->findChildren<QLineEdit*>()) texts << w->text();
-  for (auto* w : root->findChildren<QLabel*>()) texts << w->text();
-  for (auto* w : root->findChildren<QPlainTextEdit*>()) texts << w->toPlainText();
-  for (auto* w : root->findChildren<QTextEdit*>()) texts << w->toPlainText();
-  for (auto* w : root->findChildren<QComboBox*>()) texts << w->currentText();
-  for (auto* w : root->findChildren<QListWidget*>()) {
-    for (int i = 0; i < w->count() && i < 50; ++i) texts << w->item(i)->text();
-  }
-  return texts;
-}
-
 // What the screen shows that it must not: "inf", "nan", or a number beyond the float range.
 // Texts the user typed into an input field are the user's own and are skipped.
 inline QString FalseShownText(QWidget* root, const QList<QLineEdit*>& userFields) {
