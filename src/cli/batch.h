@@ -12,6 +12,7 @@
 
 #include "cli/json_writer.h"
 #include "core-data/core_record.h"
+#include "magnetics/winding_search.h"
 
 namespace qiro::batch {
 
@@ -96,5 +97,6 @@ void RegisterSelectionOperations(Batch& batch);
 
 // Writers shared by the operation families.
 void WriteCore(JsonWriter& w, const CoreRecord& core);
+void WriteWinding(JsonWriter& w, const WindingChoice& winding);
 
 }  // namespace qiro::batch

@@ -104,6 +104,15 @@ const std::unordered_map<std::string, std::pair<CoreRecord, std::string>>& Writt
 
 }  // namespace
 
+void WriteWinding(JsonWriter& w, const WindingChoice& c) {
+  w.BeginObject()
+      .Key("Current").Float32(c.Current)
+      .Key("CurrentDensity").Float32(c.CurrentDensity)
+      .Key("WireDiameter").Float32(c.WireDiameter)
+      .Key("StrandCount").Integer(c.StrandCount)
+      .EndObject();
+}
+
 void WriteCore(JsonWriter& w, const CoreRecord& c) {
   const auto& written = WrittenCatalogue();
   const auto it = written.find(c.PartNumber);
@@ -189,12 +198,7 @@ void RegisterDomainOperations(Batch& batch) {
                   [](const Args& a, JsonWriter& w) {
                     const auto c = WindingSearch(a.f32("Current"), a.f32("TargetDensity"));
                     if (!c) throw Refusal{c.error()};
-                    w.BeginObject()
-                        .Key("Current").Float32(c->Current)
-                        .Key("CurrentDensity").Float32(c->CurrentDensity)
-                        .Key("WireDiameter").Float32(c->WireDiameter)
-                        .Key("StrandCount").Integer(c->StrandCount)
-                        .EndObject();
+                    WriteWinding(w, *c);
                   }});
 }
 

@@ -25,12 +25,8 @@ void RegisterSelectionOperations(Batch& batch) {
          request.DensityChoice = a.i16("DensityChoice");
          const auto found = GroupedCoreSearch(request);
          if (!found) throw Refusal{found.error()};
-         w.BeginObject().Key("Winding").BeginObject()
-             .Key("Current").Float32(found->Winding.Current)
-             .Key("CurrentDensity").Float32(found->Winding.CurrentDensity)
-             .Key("WireDiameter").Float32(found->Winding.WireDiameter)
-             .Key("StrandCount").Integer(found->Winding.StrandCount)
-             .EndObject();
+         w.BeginObject().Key("Winding");
+         WriteWinding(w, found->Winding);
          w.Key("WindingMissesDensity").Bool(WindingMissesDensity(request.DensityChoice, found->Winding));
          w.Key("Candidates").BeginArray();
          for (const SelectionCandidate& candidate : found->Candidates) {

@@ -9,14 +9,7 @@ namespace qiro {
 namespace {
 
 // Round half to even at one decimal.
-double RoundOneDecimal(double value) {
-  const double scaled = value * 10;
-  const double whole = std::floor(scaled);
-  const double fraction = scaled - whole;
-  double rounded = whole;
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) rounded = whole + 1;
-  return rounded / 10;
-}
+double RoundOneDecimal(double value) { return RoundHalfEven(value * 10) / 10; }
 
 float ReadBack(double value, const char* pattern) {
   return ToFloat32(LeadingNumber(PatternText(value, pattern)));

@@ -15,6 +15,9 @@ float ToFloat32(double value);
 // True when the value is finite and, rounded to a float, still finite.
 bool FitsFloat32(double value);
 
+// The nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4), as a double.
+double RoundHalfEven(double value);
+
 // Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 // Empty when the rounded value lies outside -32768..32767 or the value is not finite.
 std::optional<std::int16_t> ToInteger16(double value);
