@@ -37,11 +37,14 @@ GroupedInputs ReadGroupedInputs(std::string_view currentText, std::string_view i
     return in;
   }
   in.Current = ToFloat32(LeadingNumber(currentText));
+  if (std::isinf(in.Current) && in.Current > 0) {
+    in.Problem = P::CurrentBeyondRange;
+    return in;
+  }
   if (in.Current < kSmallestGroupedCurrent) {
     in.Current = kSmallestGroupedCurrent;
     in.CurrentRaised = true;
   }
-  // An infinity (a text beyond the float range) is above 300 as well.
   if (in.Current > 300) {
     in.Problem = P::CurrentTooLarge;
     return in;
@@ -56,7 +59,11 @@ GroupedInputs ReadGroupedInputs(std::string_view currentText, std::string_view i
     return in;
   }
   in.Inductance = ToFloat32(LeadingNumber(inductanceText));
-  if (!(in.Inductance > 0 && in.Inductance <= 70000)) in.Problem = P::InductanceOutOfRange;
+  if (std::isinf(in.Inductance) && in.Inductance > 0) {
+    in.Problem = P::InductanceBeyondRange;
+  } else if (!(in.Inductance > 0 && in.Inductance <= 70000)) {
+    in.Problem = P::InductanceOutOfRange;
+  }
   return in;
 }
 
@@ -83,10 +90,15 @@ FitInputs ReadFitInputs(std::string_view currentText, std::string_view inductanc
     in.Problem = P::CurrentNotNumeric;
     return in;
   }
-  in.Current = ToFloat32(LeadingNumber(currentText));
+  const double current = LeadingNumber(currentText);
+  in.Current = ToFloat32(current);
+  if (!(current > 0)) {
+    in.Problem = P::CurrentNotPositive;
+    return in;
+  }
   // "1E39" would pass "> 0" as an infinity and search for nothing.
   if (!(std::isfinite(in.Current) && in.Current > 0)) {
-    in.Problem = P::CurrentNotPositive;
+    in.Problem = P::CurrentBeyondRange;
     return in;
   }
 
@@ -100,7 +112,11 @@ FitInputs ReadFitInputs(std::string_view currentText, std::string_view inductanc
   }
   in.Inductance = LeadingNumber(inductanceText);
   const float perCore = ToFloat32(in.Inductance / static_cast<double>(in.CoreCount));
-  if (!(std::isfinite(perCore) && perCore > 0)) in.Problem = P::InductanceNotPositive;
+  if (!(in.Inductance > 0)) {
+    in.Problem = P::InductanceNotPositive;
+  } else if (!(std::isfinite(perCore) && perCore > 0)) {
+    in.Problem = P::InductanceBeyondRange;
+  }
   return in;
 }
 

@@ -15,6 +15,9 @@ enum class GroupedInputProblem {
   InductanceEmpty,
   InductanceNotNumeric,
   InductanceOutOfRange,  // not in (0, 70000] μH
+  // A number beyond what a 32-bit float holds ("1E39"): the user did type a number.
+  CurrentBeyondRange,
+  InductanceBeyondRange,
 };
 
 struct GroupedInputs {
@@ -38,10 +41,13 @@ enum class FitInputProblem {
   CoreCountOutOfRange,   // beyond a 16-bit count
   CurrentEmpty,
   CurrentNotNumeric,
-  CurrentNotPositive,    // also beyond the 32-bit float range
+  CurrentNotPositive,
   InductanceEmpty,
   InductanceNotNumeric,
-  InductanceNotPositive, // per core; also beyond the 32-bit float range
+  InductanceNotPositive, // per core
+  // A positive number that a 32-bit float cannot hold (too large, or stored as 0).
+  CurrentBeyondRange,
+  InductanceBeyondRange,  // per core
 };
 
 struct FitInputs {

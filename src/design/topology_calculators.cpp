@@ -208,6 +208,12 @@ bool PassesTopologyTest(TopologyTest test, std::string_view text) {
   return Passes(test, read) && std::isfinite(stored) && Passes(test, W(stored));
 }
 
+bool BeyondTopologyRange(TopologyTest test, std::string_view text) {
+  const double read = LeadingNumber(text);
+  const float stored = ToFloat32(read);
+  return Passes(test, read) && (!std::isfinite(stored) || (read > 0 && stored == 0));
+}
+
 float TopologyInputValue(std::string_view text) { return ToFloat32(LeadingNumber(text)); }
 
 std::string TopologyValueText(const TopologyValue& value) {

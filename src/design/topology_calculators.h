@@ -58,6 +58,11 @@ enum class TopologyTest { Positive, DutyCycle, Efficiency };
 // live results agreeing: "0.99999999" is below 1 but is stored as 1.
 bool PassesTopologyTest(TopologyTest test, std::string_view text);
 
+// Whether a refused text is a number that passes the test as typed but that a 32-bit float
+// cannot hold ("1E39", or a positive value so small it is stored as 0): the user did type a
+// number, so the screen names the range rather than asking for one.
+bool BeyondTopologyRange(TopologyTest test, std::string_view text);
+
 // The field text as the calculators store it.
 float TopologyInputValue(std::string_view text);
 

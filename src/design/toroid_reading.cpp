@@ -9,14 +9,16 @@
 namespace qiro {
 namespace {
 
+enum class Quantity { Usable, NotPositive, BeyondRange };
+
 // A current or frequency the design can use: above 0 both as typed and once stored as a
 // 32-bit float (a 40-digit text would otherwise become infinity, 1e-50 would become 0).
-std::optional<float> PositiveQuantity(const std::string& text) {
+Quantity ReadPositive(const std::string& text, float& stored) {
   const double value = LeadingNumber(text);
-  if (!(value > 0) || !FitsFloat32(value)) return std::nullopt;
-  const float stored = ToFloat32(value);
-  if (!(stored > 0)) return std::nullopt;
-  return stored;
+  if (!(value > 0)) return Quantity::NotPositive;
+  if (!FitsFloat32(value)) return Quantity::BeyondRange;
+  stored = ToFloat32(value);
+  return stored > 0 ? Quantity::Usable : Quantity::BeyondRange;
 }
 
 }  // namespace
@@ -25,18 +27,24 @@ std::variant<ToroidInputs, ToroidInputFault> ReadToroidInputs(const ToroidInputT
   using Fault = ToroidInputFault;
   ToroidInputs in;
 
-  const auto average = PositiveQuantity(texts.averageCurrent);
-  if (!average) return Fault::AverageCurrent;
-  const auto peak = PositiveQuantity(texts.peakCurrent);
-  if (!peak) return Fault::PeakCurrent;
-  const auto ripple = PositiveQuantity(texts.rippleCurrent);
-  if (!ripple) return Fault::RippleCurrent;
-  const auto frequency = PositiveQuantity(texts.frequency);
-  if (!frequency) return Fault::Frequency;
-  in.averageCurrent = *average;
-  in.peakCurrent = *peak;
-  in.rippleCurrent = *ripple;
-  in.frequencyKHz = *frequency;
+  const struct {
+    const std::string& text;
+    float& value;
+    Fault notPositive;
+    Fault beyondRange;
+  } quantities[] = {
+      {texts.averageCurrent, in.averageCurrent, Fault::AverageCurrent, Fault::AverageCurrentRange},
+      {texts.peakCurrent, in.peakCurrent, Fault::PeakCurrent, Fault::PeakCurrentRange},
+      {texts.rippleCurrent, in.rippleCurrent, Fault::RippleCurrent, Fault::RippleCurrentRange},
+      {texts.frequency, in.frequencyKHz, Fault::Frequency, Fault::FrequencyRange},
+  };
+  for (const auto& quantity : quantities) {
+    switch (ReadPositive(quantity.text, quantity.value)) {
+      case Quantity::Usable: break;
+      case Quantity::NotPositive: return quantity.notPositive;
+      case Quantity::BeyondRange: return quantity.beyondRange;
+    }
+  }
 
   // The turns are judged as the whole count that is evaluated: "0.4" reads above 0 but is
   // 0 turns, which the design would divide by.

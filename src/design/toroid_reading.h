@@ -22,7 +22,7 @@ struct ToroidInputTexts {
 
 // In the order the inputs are checked.
 enum class ToroidInputFault {
-  AverageCurrent,  // not above 0, or beyond the 32-bit float range
+  AverageCurrent,  // not above 0
   PeakCurrent,
   RippleCurrent,
   Frequency,
@@ -31,6 +31,12 @@ enum class ToroidInputFault {
   StrandCount,     // more strands than a 16-bit count holds
   CoreCount,       // beyond the 32-bit float range
   WireDiameter,    // not above 0 (the wire list offers none such)
+  // A positive number that a 32-bit float cannot hold (too large, or so small it would be
+  // stored as 0): the user did type a number, so the message names the range instead.
+  AverageCurrentRange,
+  PeakCurrentRange,
+  RippleCurrentRange,
+  FrequencyRange,
 };
 
 struct ToroidInputs {

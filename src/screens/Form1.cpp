@@ -1,4 +1,5 @@
 #include "screens/Form1.h"
+#include "screens/scrolled_screen.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -11,7 +12,7 @@
 namespace qiro {
 
 Form1::Form1(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::Form1>()) {
-  ui_->setupUi(this);
+  SetUpScrolled(this, *ui_);
   Timer1_ = new QTimer(this);
   Timer1_->setObjectName(QStringLiteral("Timer1"));
   connect(ui_->cmdTest, &QPushButton::clicked, this, &Form1::cmdTest_Click);

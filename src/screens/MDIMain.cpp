@@ -2,9 +2,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
+#include <QShowEvent>
+#include <algorithm>
 
 #include "core-data/catalogue.h"
 #include <QApplication>
@@ -49,7 +54,13 @@ MDIMain::MDIMain(QWidget* parent) : QMainWindow(parent) {
   area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(area_);
-  resize(1280, 820);
+  // The usual size, within the display's work area (less room for the window's frame).
+  QSize size(1280, 820);
+  if (const QScreen* display = screen()) {
+    const QSize work = display->availableGeometry().size() - QSize(16, 48);
+    if (work.isValid()) size = size.boundedTo(work);
+  }
+  resize(size);
   BuildMenus();
   MDIForm_Load();
 }
@@ -128,6 +139,7 @@ QWidget* MDIMain::OpenChild(const QString& screenName,
     sub->setAttribute(Qt::WA_DeleteOnClose);
     slot = screen;
     screen->show();
+    FitIntoArea(sub);
     return screen;
   }
   if (auto* sub = qobject_cast<QMdiSubWindow*>(slot->parentWidget())) {
@@ -141,7 +153,32 @@ QWidget* MDIMain::OpenChild(const QString& screenName,
 void MDIMain::closeEvent(QCloseEvent* event) {
   // The area does not close its windows by itself; each screen gets its own close.
   area_->closeAllSubWindows();
+  // A box still open (the About box, or one reached past its modality by assistive
+  // technology) would keep the program running behind a closed main window.
+  for (const QPointer<QDialog> dialog : findChildren<QDialog*>()) {
+    if (dialog && dialog->isVisible()) dialog->close();
+  }
   event->accept();
+}
+
+void MDIMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The first screen opened before the window had its size.
+  for (QMdiSubWindow* sub : area_->subWindowList()) FitIntoArea(sub);
+}
+
+// A window larger than the area would hang out of it, partly under the area's scroll bars;
+// it is made to fit, and its contents scroll inside it instead.
+void MDIMain::FitIntoArea(QMdiSubWindow* sub) const {
+  // Before the first show the area has no size yet; showEvent fits the windows then.
+  if (!isVisible()) return;
+  const QSize room = area_->viewport()->size();
+  if (room.isEmpty()) return;
+  const QSize size = sub->size().boundedTo(room).expandedTo(sub->minimumSizeHint().boundedTo(room));
+  if (size != sub->size()) sub->resize(size);
+  const int x = std::clamp(sub->x(), 0, std::max(0, room.width() - size.width()));
+  const int y = std::clamp(sub->y(), 0, std::max(0, room.height() - size.height()));
+  if (QPoint(x, y) != sub->pos()) sub->move(x, y);
 }
 
 void MDIMain::MDIForm_Load() {
@@ -190,8 +227,7 @@ void MDIMain::menuTuiwan_Click() {
 }
 
 void MDIMain::meuAbout_Click() {
-  frmAbout about(this);
-  about.exec();
+  RunModal(this, new frmAbout(this));
 }
 
 void MDIMain::meuHelpMain_Click() { ShowHelpFile(this, QApplication::applicationDirPath()); }

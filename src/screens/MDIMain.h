@@ -6,6 +6,7 @@
 
 class QAction;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 
 namespace qiro {
@@ -28,8 +29,10 @@ class MDIMain final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  void FitIntoArea(QMdiSubWindow* sub) const;
   void BuildMenus();
   void MDIForm_Load();
   void menToroidalL_Click();

@@ -9,13 +9,14 @@
 
 #include "design/catalogue_fit_search.h"
 #include "screens/platform.h"
+#include "screens/scrolled_screen.h"
 #include "text/web_site.h"
 #include "ui_frmChoise.h"
 
 namespace qiro {
 
 frmChoise::frmChoise(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::frmChoise>()) {
-  ui_->setupUi(this);
+  SetUpScrolled(this, *ui_);
   ui_->labURL->setText(ui_->labURL->text() +
                        QString::fromUtf8(kWebSiteAddress.data(),
                                          static_cast<qsizetype>(kWebSiteAddress.size())));
@@ -86,6 +87,8 @@ void frmChoise::ShowInputProblem(FitInputProblem problem) {
     case P::InductanceEmpty: text = tr("对不起，请输入电感量的大小！"); break;
     case P::InductanceNotNumeric: text = tr("对不起，电感量大小为数字，请重新输入！"); break;
     case P::InductanceNotPositive: text = tr("对不起，请输入电感量大小！"); break;
+    case P::CurrentBeyondRange: text = tr("电流超出数值范围！"); break;
+    case P::InductanceBeyondRange: text = tr("电感量超出数值范围！"); break;
   }
   ShowMessage(this, text, tr("错误提示"), QMessageBox::NoIcon);
 }

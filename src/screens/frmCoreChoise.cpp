@@ -15,6 +15,7 @@
 #include "screens/platform.h"
 #include "screens/report_copy.h"
 #include "screens/svg_picture.h"
+#include "screens/scrolled_screen.h"
 #include "text/web_site.h"
 #include "ui_frmCoreChoise.h"
 
@@ -36,7 +37,7 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::frmCoreChoise>()),
       curveSubject_(tr("尚未选择方案：请先选型，再在选型结果列表中点击一个方案。")) {
-  ui_->setupUi(this);
+  SetUpScrolled(this, *ui_);
   ui_->labURL->setText(ui_->labURL->text() + QString::fromUtf8(kWebSiteAddress.data(),
                                                                static_cast<qsizetype>(kWebSiteAddress.size())));
   const qreal ratio = devicePixelRatioF();
@@ -101,8 +102,8 @@ void frmCoreChoise::txtDianliu_GotFocus() {
   if (ui_->txtDianliu->text() == QLatin1String("0")) ui_->txtDianliu->clear();
 }
 
-void frmCoreChoise::ShowError(const QString& text) {
-  ShowMessage(this, text, tr("错误"), QMessageBox::Information);
+bool frmCoreChoise::ShowError(const QString& text) {
+  return ShowMessage(this, text, tr("错误"), QMessageBox::Information);
 }
 
 void frmCoreChoise::ShowInputProblem(GroupedInputProblem problem) {
@@ -118,6 +119,8 @@ void frmCoreChoise::ShowInputProblem(GroupedInputProblem problem) {
     case P::InductanceEmpty: ShowError(tr("对不起，请输入电感量的大小！")); return;
     case P::InductanceNotNumeric: ShowError(tr("对不起，电感量大小为数字，请重新输入！")); return;
     case P::InductanceOutOfRange: ShowError(tr("对不起，请输入正确的电感值！")); return;
+    case P::CurrentBeyondRange: ShowError(tr("电流超出数值范围！")); return;
+    case P::InductanceBeyondRange: ShowError(tr("电感量超出数值范围！")); return;
   }
 }
 
@@ -129,7 +132,7 @@ void frmCoreChoise::cmdJiSuan_Click() {
                                              ui_->cmbCoreCount->currentText().toStdString(),
                                              ui_->cmbCurrentDensity->currentText().toStdString());
   // The low-current note does not stop the search; any later problem does.
-  if (in.CurrentRaised) ShowError(tr("对不起，电流比较小，将按0.1电流安计算！"));
+  if (in.CurrentRaised && !ShowError(tr("对不起，电流比较小，将按0.1电流安计算！"))) return;
   if (in.Problem != GroupedInputProblem::None) {
     ShowInputProblem(in.Problem);
     return;
@@ -175,8 +178,10 @@ void frmCoreChoise::cmdJiSuan_Click() {
     lines << QString::fromStdString(GroupedResultLine(candidate));
   ui_->lstResut->addItems(lines);
   if (result.ok() && WindingMissesDensity(in.DensityChoice, result->Winding)) {
-    ShowMessage(this, tr("未找到满足您的电流密度常用铜线规格，您可以使用推荐线径或特殊规格铜线！"),
-                tr("警告"), QMessageBox::Information);
+    if (!ShowMessage(this, tr("未找到满足您的电流密度常用铜线规格，您可以使用推荐线径或特殊规格铜线！"),
+                     tr("警告"), QMessageBox::Information)) {
+      return;
+    }
   }
   if (ui_->lstResut->count() == 0) {
     ShowError(tr("对不起，没有满足您需求的磁芯，请改变您的电感设计条件或增加磁芯个数！"));

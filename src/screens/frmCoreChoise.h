@@ -48,7 +48,7 @@ class frmCoreChoise final : public QWidget {
 
   void FitResultWidths();
   void ShowInputProblem(GroupedInputProblem problem);
-  void ShowError(const QString& text);
+  bool ShowError(const QString& text);
 
   std::unique_ptr<Ui::frmCoreChoise> ui_;
   // The proposals of the last search, one per list line.

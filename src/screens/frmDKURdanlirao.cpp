@@ -5,6 +5,7 @@
 
 #include "screens/platform.h"
 #include "screens/svg_picture.h"
+#include "screens/scrolled_screen.h"
 #include "text/number_text.h"
 #include "ui_frmDKURdanlirao.h"
 
@@ -58,7 +59,7 @@ void FillList(QListWidget* list, std::span<const std::string_view> items) {
 
 frmDKURdanlirao::frmDKURdanlirao(QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::frmDKURdanlirao>()) {
-  ui_->setupUi(this);
+  SetUpScrolled(this, *ui_);
 
   ShowDrawing(ui_->picCore, QStringLiteral(":/ur_core.svg"));
   ShowDrawing(ui_->picClass01, QStringLiteral(":/ur_parallel.svg"));

@@ -22,6 +22,7 @@
 #include "screens/frmCurrentDensity.h"
 #include "screens/platform.h"
 #include "screens/report_copy.h"
+#include "screens/scrolled_screen.h"
 #include "text/float_range.h"
 #include "text/key_rules.h"
 #include "text/number_text.h"
@@ -55,7 +56,7 @@ frmDiangan::frmDiangan(QWidget* parent)
     : QWidget(parent),
       ui(std::make_unique<Ui::frmDiangan>()),
       curveSubject_(tr("尚未计算任何设计：请输入电流、频率和绕线圈数，并在列表中选择磁芯。")) {
-  ui->setupUi(this);
+  SetUpScrolled(this, *ui);
   setObjectName(QStringLiteral("frmDiangan"));
 
   // The warning appears and disappears with each refresh; keeping its room stops the
@@ -418,6 +419,10 @@ QString frmDiangan::FaultMessage(ToroidInputFault fault) {
     case ToroidInputFault::StrandCount: return tr("铜线根数超出范围！最多为32767根");
     case ToroidInputFault::CoreCount: return tr("磁芯个数超出范围！请重新输入磁芯个数");
     case ToroidInputFault::WireDiameter: return tr("请在列表中选择线径！");
+    case ToroidInputFault::AverageCurrentRange: return tr("平均电流超出数值范围！");
+    case ToroidInputFault::PeakCurrentRange: return tr("峰值电流超出数值范围！");
+    case ToroidInputFault::RippleCurrentRange: return tr("纹波电流超出数值范围！");
+    case ToroidInputFault::FrequencyRange: return tr("频率超出数值范围！");
   }
   return {};
 }

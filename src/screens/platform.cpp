@@ -1,9 +1,11 @@
 #include "screens/platform.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QObject>
+#include <QPointer>
 #include <QWidget>
 #include <utility>
 
@@ -69,14 +71,25 @@ class KeyFilter final : public QObject {
 
 }  // namespace
 
-void ShowMessage(QWidget* parent, const QString& text, const QString& title,
+bool ShowMessage(QWidget* parent, const QString& text, const QString& title,
                  QMessageBox::Icon icon) {
+  const QPointer<QWidget> owner(parent);
   if (MessageSink()) {
     MessageSink()(ShownMessage{text, title, icon});
-    return;
+    return parent == nullptr || !owner.isNull();
   }
-  QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
-  box.exec();
+  // On the heap: deleting the parent deletes its children, and a box on the stack would be
+  // freed twice.
+  return RunModal(parent, new QMessageBox(icon, title, text, QMessageBox::Ok, parent));
+}
+
+bool RunModal(QWidget* owner, QDialog* dialog) {
+  const bool owned = owner != nullptr;
+  const QPointer<QWidget> alive(owner);
+  const QPointer<QDialog> box(dialog);
+  box->exec();
+  delete box.data();  // null when it went with its owner
+  return !owned || !alive.isNull();
 }
 
 void SetMessageSink(std::function<void(const ShownMessage&)> sink) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string_view>
 
+class QDialog;
 class QWidget;
 
 namespace qiro {
@@ -21,8 +22,15 @@ struct ShownMessage {
 };
 
 // A modal box with one OK button. Without a title of its own it carries the application title.
-void ShowMessage(QWidget* parent, const QString& text, const QString& title = kApplicationTitle,
+// While the box is open the user (or assistive technology, which reaches menus past a modal
+// box) may close the parent screen or the whole program. Returns whether the parent still
+// exists afterwards: a handler that goes on after the box must stop when it does not.
+bool ShowMessage(QWidget* parent, const QString& text, const QString& title = kApplicationTitle,
                  QMessageBox::Icon icon = QMessageBox::Information);
+
+// Runs a modal dialog that must not outlive its owner and may be deleted with it meanwhile.
+// Returns whether the owner still exists afterwards.
+bool RunModal(QWidget* owner, QDialog* dialog);
 
 // Replaces the modal box (tests); an empty function restores it.
 void SetMessageSink(std::function<void(const ShownMessage&)> sink);

@@ -10,35 +10,35 @@ namespace qiro {
 // --- Inputs, with the check "计算" runs on them ---
 inline constexpr const char* kNeedOutputCurrent = "请输入“输出电流Iout”！单位为安培（A）";
 inline const TopologyInputField kInP{
-    "txtP", "功率P (W)", "", {TopologyTest::Positive, "请输入“功率”！单位为瓦特（W）"}};
+    "txtP", "功率P (W)", "", {TopologyTest::Positive, "请输入“功率”！单位为瓦特（W）", "功率超出数值范围！"}};
 inline const TopologyInputField kInIoutBuck{
-    "txtIout", "输出电流Iout (A)", "", {TopologyTest::Positive, kNeedOutputCurrent}};
+    "txtIout", "输出电流Iout (A)", "", {TopologyTest::Positive, kNeedOutputCurrent, "输出电流超出数值范围！"}};
 inline const TopologyInputField kInIoutRated{
-    "txtIout", "输出额定电流Iout(A)", "", {TopologyTest::Positive, kNeedOutputCurrent}};
+    "txtIout", "输出额定电流Iout(A)", "", {TopologyTest::Positive, kNeedOutputCurrent, "输出电流超出数值范围！"}};
 // Push-pull and full bridge: the doubled "电" belongs to their message.
 inline const TopologyInputField kInIoutBridge{
     "txtIout", "输出额定电流Iout(A)", "",
-    {TopologyTest::Positive, "请输入“输出电电流Iout”！单位为安培（A）"}};
+    {TopologyTest::Positive, "请输入“输出电电流Iout”！单位为安培（A）", "输出电流超出数值范围！"}};
 inline const TopologyInputField kInVin{
-    "txtVin", "输入电压Vin (V)", "", {TopologyTest::Positive, "请输入“输入电压Vin”！单位为伏特（V）"}};
+    "txtVin", "输入电压Vin (V)", "", {TopologyTest::Positive, "请输入“输入电压Vin”！单位为伏特（V）", "输入电压超出数值范围！"}};
 inline const TopologyInputField kInVinSine{
     "txtVin", "正弦输入电压Vin (V)", "",
-    {TopologyTest::Positive, "请输入“正弦输入电压Vin”！单位为伏特（V）"}};
+    {TopologyTest::Positive, "请输入“正弦输入电压Vin”！单位为伏特（V）", "正弦输入电压超出数值范围！"}};
 inline const TopologyInputField kInVdc{
-    "txtVin", "输入电压Vdc (V)", "", {TopologyTest::Positive, "请输入“输入电压Vdc”！单位为伏特（V）"}};
+    "txtVin", "输入电压Vdc (V)", "", {TopologyTest::Positive, "请输入“输入电压Vdc”！单位为伏特（V）", "输入电压超出数值范围！"}};
 inline const TopologyInputField kInVout{
     "txtVout", "输出电压Vout (V)", "",
-    {TopologyTest::Positive, "请输入“输出电压Vout”！单位为伏特（V）"}};
+    {TopologyTest::Positive, "请输入“输出电压Vout”！单位为伏特（V）", "输出电压超出数值范围！"}};
 inline const TopologyInputField kInF{
-    "txtF", "开关频率f (kHz)", "", {TopologyTest::Positive, "请输入“开关频率”！单位为千赫兹（kHz）"}};
+    "txtF", "开关频率f (kHz)", "", {TopologyTest::Positive, "请输入“开关频率”！单位为千赫兹（kHz）", "开关频率超出数值范围！"}};
 inline const TopologyInputField kInGamma{
-    "txtWenbolv", "纹波率γ", "0.2", {TopologyTest::Positive, "请输入“纹波率”！"}};
+    "txtWenbolv", "纹波率γ", "0.2", {TopologyTest::Positive, "请输入“纹波率”！", "纹波率超出数值范围！"}};
 inline const TopologyInputField kInD{
-    "txtD", "占空比D", "0.4", {TopologyTest::DutyCycle, "请重新输入“占空比D”！"}};
+    "txtD", "占空比D", "0.4", {TopologyTest::DutyCycle, "请重新输入“占空比D”！", "占空比超出数值范围！"}};
 // The caption says "转换效率", the message "转化效率".
 inline const TopologyInputField kInEta{
     "txtXiaolv", "转换效率η", "0.98",
-    {TopologyTest::Efficiency, "请重新输入“转化效率”！转化效率大于0小于1"}};
+    {TopologyTest::Efficiency, "请重新输入“转化效率”！转化效率大于0小于1", "转换效率超出数值范围！"}};
 
 // --- Results ---
 inline const TopologyResultField kOutL_IL{"txtL", "电感量L@IL (uH)", TopologyQuantity::Inductance};

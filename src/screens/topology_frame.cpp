@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "screens/platform.h"
+#include "screens/scrolled_screen.h"
 #include "ui_TopologyFrame.h"
 
 namespace qiro {
@@ -25,7 +26,7 @@ std::string Utf8(const QString& text) { return text.toStdString(); }
 
 TopologyFrame::TopologyFrame(QWidget* parent, TopologyScreen screen)
     : QWidget(parent), ui_(std::make_unique<Ui::TopologyFrame>()), screen_(std::move(screen)) {
-  ui_->setupUi(this);
+  SetUpScrolled(this, *ui_);
   setObjectName(QString::fromLatin1(screen_.name));
   setWindowTitle(tr(screen_.captions.window));
   ui_->Frame2->setTitle(tr(screen_.captions.inputPanel));
@@ -111,7 +112,9 @@ void TopologyFrame::CalcResult() {
 
 void TopologyFrame::cmdCal_Click() {
   if (const auto failed = ValInputData()) {
-    ShowMessage(this, tr(screen_.inputs[*failed].check.message), tr(kMessageTitle),
+    const TopologyInputCheck& check = screen_.inputs[*failed].check;
+    const bool beyond = BeyondTopologyRange(check.test, Utf8(inputs_[*failed]->text()));
+    ShowMessage(this, tr(beyond ? check.rangeMessage : check.message), tr(kMessageTitle),
                 QMessageBox::Information);
     return;
   }

@@ -18,10 +18,12 @@ class TopologyFrame;
 
 namespace qiro {
 
-// What an input must satisfy, and the message "计算" shows when it does not.
+// What an input must satisfy, the message "计算" shows when it does not, and the one it
+// shows for a number beyond what the calculation can hold.
 struct TopologyInputCheck {
   TopologyTest test;
   const char* message;
+  const char* rangeMessage;
 };
 
 // An input field. A field with a default text restores it on double-click.

@@ -225,5 +225,17 @@ TEST(TopologyInputs, TextPassesBothAsReadAndAsStored) {
   EXPECT_EQ(TopologyInputValue("0.2"), 0.2f);
 }
 
+TEST(TopologyCalculators, BeyondTheRangeOnlyWhenTheTypedNumberPasses) {
+  using T = TopologyTest;
+  EXPECT_TRUE(BeyondTopologyRange(T::Positive, "1E39"));
+  EXPECT_TRUE(BeyondTopologyRange(T::Positive, "1e-50"));
+  EXPECT_FALSE(BeyondTopologyRange(T::Positive, "-1E39"));
+  EXPECT_FALSE(BeyondTopologyRange(T::Positive, "5"));
+  EXPECT_FALSE(BeyondTopologyRange(T::Positive, ""));
+  // Stored as exactly 1: refused by the duty cycle's own rule, not a range.
+  EXPECT_FALSE(BeyondTopologyRange(T::DutyCycle, "0.99999999"));
+  EXPECT_FALSE(BeyondTopologyRange(T::Efficiency, "1E39"));
+}
+
 }  // namespace
 }  // namespace qiro

@@ -51,13 +51,13 @@ TEST(ReadToroidInputs, RefusesTheFirstInputThatCannotBeEvaluated) {
       {"zero average", [](ToroidInputTexts& t, const std::string& s) { t.averageCurrent = s; }, "0.0", F::AverageCurrent},
       {"letters", [](ToroidInputTexts& t, const std::string& s) { t.averageCurrent = s; }, "abc", F::AverageCurrent},
       {"full-width digits", [](ToroidInputTexts& t, const std::string& s) { t.averageCurrent = s; }, "１０", F::AverageCurrent},
-      {"huge average", [](ToroidInputTexts& t, const std::string& s) { t.averageCurrent = s; }, huge, F::AverageCurrent},
-      {"underflowing average", [](ToroidInputTexts& t, const std::string& s) { t.averageCurrent = s; }, "1e-50", F::AverageCurrent},
+      {"huge average", [](ToroidInputTexts& t, const std::string& s) { t.averageCurrent = s; }, huge, F::AverageCurrentRange},
+      {"underflowing average", [](ToroidInputTexts& t, const std::string& s) { t.averageCurrent = s; }, "1e-50", F::AverageCurrentRange},
       {"zero peak", [](ToroidInputTexts& t, const std::string& s) { t.peakCurrent = s; }, "0", F::PeakCurrent},
-      {"huge peak", [](ToroidInputTexts& t, const std::string& s) { t.peakCurrent = s; }, huge, F::PeakCurrent},
+      {"huge peak", [](ToroidInputTexts& t, const std::string& s) { t.peakCurrent = s; }, huge, F::PeakCurrentRange},
       {"lone point ripple", [](ToroidInputTexts& t, const std::string& s) { t.rippleCurrent = s; }, ".", F::RippleCurrent},
       {"empty frequency", [](ToroidInputTexts& t, const std::string& s) { t.frequency = s; }, "", F::Frequency},
-      {"huge frequency", [](ToroidInputTexts& t, const std::string& s) { t.frequency = s; }, huge, F::Frequency},
+      {"huge frequency", [](ToroidInputTexts& t, const std::string& s) { t.frequency = s; }, huge, F::FrequencyRange},
       {"zero turns", [](ToroidInputTexts& t, const std::string& s) { t.turns = s; }, "0", F::Turns},
       {"turns rounding to 0", [](ToroidInputTexts& t, const std::string& s) { t.turns = s; }, "0.4", F::Turns},
       {"half a turn is 0", [](ToroidInputTexts& t, const std::string& s) { t.turns = s; }, "0.5", F::Turns},
@@ -138,6 +138,30 @@ TEST(ReadToroidInputs, TurnsAreWholeCountsUpTo400) {
     const auto read = ReadToroidInputs(texts);
     ASSERT_TRUE(std::holds_alternative<ToroidInputs>(read)) << text;
     EXPECT_EQ(std::get<ToroidInputs>(read).turns, turns) << text;
+  }
+}
+
+// A number the user typed that a float cannot hold is told apart from a missing one.
+TEST(ReadToroidInputs, NumbersBeyondTheFloatRangeAreNamedAsSuch) {
+  using F = ToroidInputFault;
+  const std::string huge = "1" + std::string(39, '0');
+  const std::string tiny = "1e-50";
+  const struct {
+    std::string ToroidInputTexts::*field;
+    std::string text;
+    F fault;
+  } cases[] = {
+      {&ToroidInputTexts::averageCurrent, huge, F::AverageCurrentRange},
+      {&ToroidInputTexts::peakCurrent, "1E39", F::PeakCurrentRange},
+      {&ToroidInputTexts::rippleCurrent, tiny, F::RippleCurrentRange},
+      {&ToroidInputTexts::frequency, huge, F::FrequencyRange},
+      {&ToroidInputTexts::averageCurrent, "-1E39", F::AverageCurrent},
+      {&ToroidInputTexts::frequency, "0", F::Frequency},
+  };
+  for (const auto& c : cases) {
+    ToroidInputTexts t = Example();
+    t.*c.field = c.text;
+    EXPECT_EQ(std::get<ToroidInputFault>(ReadToroidInputs(t)), c.fault) << c.text;
   }
 }
 

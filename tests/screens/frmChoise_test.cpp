@@ -101,13 +101,16 @@ class frmChoiseTest : public QObject {
     QTest::newRow("current pasted letters") << "1" << "abc" << "100" << "对不起，电流大小为数字！"
                                             << error;
     QTest::newRow("current 0") << "1" << "0" << "100" << "对不起，请输入电流大小！" << error;
-    QTest::newRow("current beyond float") << "1" << "1E39" << "100" << "对不起，请输入电流大小！"
+    QTest::newRow("current beyond float") << "1" << "1E39" << "100" << "电流超出数值范围！"
                                           << error;
     QTest::newRow("inductance empty") << "1" << "5" << "" << "对不起，请输入电感量的大小！" << error;
     QTest::newRow("inductance pasted letters")
         << "1" << "5" << "a" << "对不起，电感量大小为数字，请重新输入！" << error;
     QTest::newRow("inductance 0") << "1" << "5" << "0" << "对不起，请输入电感量大小！" << error;
-    QTest::newRow("inductance beyond float") << "1" << "5" << "1E39" << "对不起，请输入电感量大小！"
+    QTest::newRow("current stored as 0") << "1" << "1e-50" << "100" << "电流超出数值范围！" << error;
+    QTest::newRow("negative current beyond float") << "1" << "-1E39" << "100"
+                                                   << "对不起，请输入电流大小！" << error;
+    QTest::newRow("inductance beyond float") << "1" << "5" << "1E39" << "电感量超出数值范围！"
                                              << error;
     QTest::newRow("nothing fits")
         << "1" << "40" << "50000"

@@ -256,8 +256,7 @@ class frmCoreChoiseTest : public QObject {
         << "300.5" << "100" << "1"
         << QStringList{e("对不起，电流过大，超出磁环设计，请使用KMG系列磁芯！")} << false;
     QTest::newRow("current beyond float")
-        << "1E39" << "100" << "1"
-        << QStringList{e("对不起，电流过大，超出磁环设计，请使用KMG系列磁芯！")} << false;
+        << "1E39" << "100" << "1" << QStringList{e("电流超出数值范围！")} << false;
     QTest::newRow("low current, then inductance empty")
         << "0.05" << "" << "1"
         << QStringList{kLowCurrent + QStringLiteral("|错误"), e("对不起，请输入电感量的大小！")}
@@ -269,7 +268,9 @@ class frmCoreChoiseTest : public QObject {
     QTest::newRow("inductance above 70000")
         << "5" << "70001" << "1" << QStringList{e("对不起，请输入正确的电感值！")} << false;
     QTest::newRow("inductance beyond float")
-        << "5" << "1E39" << "1" << QStringList{e("对不起，请输入正确的电感值！")} << false;
+        << "5" << "1E39" << "1" << QStringList{e("电感量超出数值范围！")} << false;
+    QTest::newRow("negative inductance beyond float")
+        << "5" << "-1E39" << "1" << QStringList{e("对不起，请输入正确的电感值！")} << false;
     QTest::newRow("core count beyond 16 bits")
         << "5" << "100" << "70000" << QStringList{e("对不起，磁芯个数超出范围！")} << false;
     QTest::newRow("no cores") << "5" << "100" << "0" << QStringList{kNothingFound + QStringLiteral("|错误")}

@@ -512,11 +512,15 @@ class FrmDianganTest : public QObject {
     QTest::newRow("40000 strands") << "10" << "14" << "2" << "100" << "40000" << true
                                    << "铜线根数超出范围！最多为32767根";
     QTest::newRow("average beyond float") << huge << "14" << "2" << "100" << "1" << true
-                                          << "请输入“平均”电流！单位为安培";
+                                          << "平均电流超出数值范围！";
+    QTest::newRow("peak beyond float") << "10" << huge << "2" << "100" << "1" << true
+                                       << "峰值电流超出数值范围！";
     QTest::newRow("ripple beyond float") << "10" << "14" << huge << "100" << "1" << true
-                                         << "请输入“纹波”电流！单位为安培";
+                                         << "纹波电流超出数值范围！";
+    QTest::newRow("ripple stored as 0") << "10" << "14" << QStringLiteral("0.") + QString(50, QLatin1Char('0')) + "1" << "100" << "1" << true
+                                        << "纹波电流超出数值范围！";
     QTest::newRow("frequency beyond float") << "10" << "14" << "2" << huge << "1" << true
-                                            << "请输入“频率”，注意单位为千赫兹！";
+                                            << "频率超出数值范围！";
     QTest::newRow("design beyond float") << big << bigger << "1" << "100" << "1" << true
                                          << "计算结果超出数值范围！请检查输入的数值";
   }

@@ -3,11 +3,17 @@
 // Replay one seed: QIRO_MONKEY_SEED=<seed> monkey_test <test function>
 // Print what each hostile input led to: QIRO_HOSTILE_REPORT=1 monkey_test hostileInputs
 #include <QAbstractButton>
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 #include "core-data/catalogue.h"
+#include "screens/MDIMain.h"
 #include "screens/Form1.h"
 #include "screens/frmAbout.h"
 #include "screens/frmCurrentDensity.h"
@@ -72,6 +78,60 @@ const std::vector<ScreenMaker>& Screens() {
 
 constexpr int kActions = 10000;
 
+// The menu entries that open a screen in the main window.
+const char* const kScreenEntries[] = {"menToroidalL", "meuChoise", "menuPFC",    "menuBoost",
+                                      "menuBuck",     "menuBuckBoost", "menuNibianLC",
+                                      "menuQuanqiao", "menuZhengji",   "menuTuiwan", "meuAbout"};
+
+// While a modal box or the grouped search runs its own event loop, assistive technology
+// can still reach the menus: this timer answers the box as a user would, or closes the
+// screen under it, or the whole program.
+class Interloper final : public QObject {
+ public:
+  Interloper(std::mt19937& rng, QPointer<MDIMain>& window) : rng_(rng), window_(window) {
+    timer_.setInterval(2);
+    connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+    timer_.start();
+  }
+  int closedScreens = 0;
+  int closedPrograms = 0;
+  int answeredBoxes = 0;
+
+ private:
+  void Tick() {
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* busy = nullptr;
+    if (!modal && window_) {
+      // The grouped search disables its screen while it lets events through.
+      for (QMdiSubWindow* sub : window_->findChild<QMdiArea*>()->subWindowList()) {
+        if (sub->widget() && !sub->widget()->isEnabled()) busy = sub->widget();
+      }
+    }
+    if (!modal && !busy) return;
+    const int choice = std::uniform_int_distribution<int>(0, 9)(rng_);
+    if (choice < 6 && modal) {
+      modal->close();
+      ++answeredBoxes;
+    } else if (choice < 8 && window_) {
+      if (QMdiSubWindow* sub = window_->findChild<QMdiArea*>()->activeSubWindow()) {
+        sub->close();
+        ++closedScreens;
+      } else if (modal) {
+        modal->close();
+      }
+    } else if (window_) {
+      window_->findChild<QAction*>(QStringLiteral("meuExit"))->trigger();
+      ++closedPrograms;
+    } else if (modal) {
+      modal->close();
+    }
+  }
+
+  std::mt19937& rng_;
+  QPointer<MDIMain>& window_;
+  QTimer timer_;
+};
+
 }  // namespace
 
 class MonkeyTest : public QObject {
@@ -122,6 +182,52 @@ class MonkeyTest : public QObject {
       break;
     }
     QVERIFY(widget->isVisible());
+  }
+
+  // The same user through the main window with real message boxes, closing a screen or the
+  // whole program while a box or the search is up.
+  void randomUserThroughMainWindow() {
+    const QByteArray replay = qgetenv("QIRO_MONKEY_SEED");
+    const unsigned seed = replay.isEmpty() ? 20261209u : replay.toUInt();
+    std::mt19937 rng(seed);
+    // Real boxes, but no browser.
+    SetMessageSink({});
+    SetDesktopSink([](const QUrl&) { return true; });
+    QPointer<MDIMain> window;
+    Interloper interloper(rng, window);
+    int actions = 0;
+    for (int round = 0; round < 1000; ++round) {
+      if (!window || !window->isVisible()) {
+        delete window.data();
+        window = new MDIMain;
+        window->show();
+      }
+      const auto entry = kScreenEntries[std::uniform_int_distribution<int>(
+          0, static_cast<int>(std::size(kScreenEntries)) - 1)(rng)];
+      window->findChild<QAction*>(QString::fromLatin1(entry))->trigger();
+      if (!window) continue;
+      QMdiSubWindow* sub = window->findChild<QMdiArea*>()->activeSubWindow();
+      QPointer<QWidget> screen = sub ? sub->widget() : nullptr;
+      if (!screen) continue;
+      QApplication::setActiveWindow(window);
+      testing::Monkey monkey(screen, rng());
+      for (int i = 0; i < 12 && screen && window && window->isVisible(); ++i, ++actions) {
+        monkey.Act();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      }
+      if (screen && window) {
+        const QString shown = FalseShownText(screen, UserFields(screen));
+        QVERIFY2(shown.isEmpty(), qPrintable(QStringLiteral("seed %1, round %2 shows: %3")
+                                                 .arg(seed).arg(round).arg(shown.left(200))));
+      }
+    }
+    delete window.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SetDesktopSink({});
+    qInfo("%d actions, %d boxes answered, %d screens and %d programs closed under a box or search",
+          actions, interloper.answeredBoxes, interloper.closedScreens, interloper.closedPrograms);
+    QVERIFY(interloper.closedScreens > 0);
+    QVERIFY(interloper.closedPrograms > 0);
   }
 
   // Each hostile text pasted into each field, then every button pressed.

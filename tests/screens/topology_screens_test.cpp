@@ -365,7 +365,7 @@ class TopologyScreensTest : public QObject {
     QTest::newRow("BUCK-BOOST duty cycle stored as 1")
         << 2 << QStringList{"txtVout", "40000000", "txtVin", "1"} << kOutOfRange;
     QTest::newRow("BUCK ripple ratio stored as 0")
-        << 0 << QStringList{"txtWenbolv", tinyRipple} << U(kGamma);
+        << 0 << QStringList{"txtWenbolv", tinyRipple} << QStringLiteral("纹波率超出数值范围！");
     QTest::newRow("BUCK ripple current stored as 0")
         << 0 << QStringList{"txtIout", "0.1", "txtWenbolv", minRipple} << kOutOfRange;
     QTest::newRow("PFC efficiency just above 1")
@@ -377,7 +377,12 @@ class TopologyScreensTest : public QObject {
     QTest::newRow("forward duty cycle stored as 1")
         << 5 << QStringList{"txtD", "0.99999999"} << U(kD);
     QTest::newRow("push-pull frequency beyond the float range")
-        << 6 << QStringList{"txtF", "1" + QString(39, QLatin1Char('0'))} << U(kF);
+        << 6 << QStringList{"txtF", "1" + QString(39, QLatin1Char('0'))}
+        << QStringLiteral("开关频率超出数值范围！");
+    QTest::newRow("BUCK output current beyond the float range")
+        << 0 << QStringList{"txtIout", "1" + QString(39, QLatin1Char('0'))} << QStringLiteral("输出电流超出数值范围！");
+    QTest::newRow("PFC sine input voltage beyond the float range")
+        << 3 << QStringList{"txtVin", "1" + QString(39, QLatin1Char('0'))} << QStringLiteral("正弦输入电压超出数值范围！");
   }
   void refusedInputKeepsResults() {
     QFETCH(QStringList, edits);
