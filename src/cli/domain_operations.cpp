@@ -6,6 +6,7 @@
 
 #include "cli/batch.h"
 #include "core-data/catalogue.h"
+#include "design/design_assessment.h"
 #include "magnetics/bias_permeability.h"
 #include "magnetics/core_loss.h"
 #include "magnetics/evaluate_inductor.h"
@@ -58,6 +59,31 @@ void WriteEvaluation(JsonWriter& w, const InductorEvaluation& e) {
       {"WireLength", e.WireLength},
   };
   for (const auto& [name, value] : rest) w.Key(name).Float32(value);
+  w.EndObject();
+}
+
+void WriteAssessment(JsonWriter& w, const DesignAssessment& a) {
+  w.BeginObject();
+  w.Key("Layers").Integer(a.Layers);
+  const std::pair<const char*, double> members[] = {
+      {"BuildThickness", a.BuildThickness},
+      {"WoundOuterDiameter", a.WoundOuterDiameter},
+      {"WoundHeight", a.WoundHeight},
+      {"SurfaceArea", a.SurfaceArea},
+      {"DowellFactor", a.DowellFactor},
+      {"CopperLossDc", a.CopperLossDc},
+      {"CopperLossAc", a.CopperLossAc},
+      {"CoreLoss", a.CoreLoss},
+      {"TotalLoss", a.TotalLoss},
+      {"TemperatureRise", a.TemperatureRise},
+      {"WindingTemperature", a.WindingTemperature},
+      {"InductanceRetention", a.InductanceRetention},
+  };
+  for (const auto& [name, value] : members) w.Key(name).Float64(value);
+  w.Key("ThermalVerdict").String(VerdictWord(a.ThermalVerdict));
+  w.Key("ThermalVerdictCode").String(VerdictCode(a.ThermalVerdict));
+  w.Key("RetentionVerdict").String(VerdictWord(a.RetentionVerdict));
+  w.Key("RetentionVerdictCode").String(VerdictCode(a.RetentionVerdict));
   w.EndObject();
 }
 
@@ -191,6 +217,27 @@ void RegisterDomainOperations(Batch& batch) {
                                          a.i16("StrandCount"), a.i16("Turns"));
          if (!e) throw Refusal{e.error()};
          WriteEvaluation(w, *e);
+       }});
+  batch.Register(
+      "AssessDesign",
+      {"layers, wound size, hot DC and AC copper loss, temperature rise and retention of an "
+       "evaluated design at an ambient temperature (°C)",
+       {{"Core", ArgType::Core}, {"SecondCore", ArgType::Core}, {"CoreCount", ArgType::Float32},
+        {"SecondCoreCount", ArgType::Float32}, {"FrequencyKHz", ArgType::Float32},
+        {"AverageCurrent", ArgType::Float32}, {"PeakCurrent", ArgType::Float32},
+        {"RippleCurrent", ArgType::Float32}, {"WireDiameter", ArgType::Float32},
+        {"StrandCount", ArgType::Integer16}, {"Turns", ArgType::Integer16},
+        {"AmbientTemperature", ArgType::Float64}},
+       [](const Args& a, JsonWriter& w) {
+         const auto e = EvaluateInductor(a.core("Core"), a.core("SecondCore"), a.f32("CoreCount"),
+                                         a.f32("SecondCoreCount"), a.f32("FrequencyKHz"),
+                                         a.f32("AverageCurrent"), a.f32("PeakCurrent"),
+                                         a.f32("RippleCurrent"), a.f32("WireDiameter"),
+                                         a.i16("StrandCount"), a.i16("Turns"));
+         if (!e) throw Refusal{e.error()};
+         const auto r = AssessDesign(*e, a.f64("AmbientTemperature"));
+         if (!r) throw Refusal{r.error()};
+         WriteAssessment(w, *r);
        }});
   batch.Register("WindingSearch",
                  {"stranded winding for a current at a target density (the WindingChoice record)",

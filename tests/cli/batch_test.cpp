@@ -149,3 +149,48 @@ TEST(Batch, HostileTextsGetAnswers) {
 }
 
 }  // namespace
+
+#include "core-data/catalogue.h"
+#include "design/design_assessment.h"
+
+namespace {
+
+// The reply carries the assessment's own doubles, exactly, and its verdicts in words.
+TEST(Batch, AssessDesignReply) {
+  const std::string design =
+      "\"Core\":\"KMA157060\",\"SecondCore\":\"KMA157060\",\"CoreCount\":1,\"SecondCoreCount\":0,"
+      "\"FrequencyKHz\":100,\"AverageCurrent\":10,\"PeakCurrent\":14.14,\"RippleCurrent\":2.828,"
+      "\"WireDiameter\":1.0,\"StrandCount\":1,";
+  const auto lines = Lines(
+      RunBatch("{\"id\":1,\"op\":\"AssessDesign\",\"args\":{" + design +
+               "\"Turns\":37,\"AmbientTemperature\":25}}\n"
+               "{\"id\":2,\"op\":\"AssessDesign\",\"args\":{" + design +
+               "\"Turns\":381,\"AmbientTemperature\":25}}\n"
+               "{\"id\":3,\"op\":\"AssessDesign\",\"args\":{" + design +
+               "\"Turns\":37,\"AmbientTemperature\":\"0x7ff0000000000000\"}}\n")
+          .out);
+  ASSERT_EQ(lines.size(), 3u);
+  qiro::InitCoreData();
+  const qiro::CoreRecord core = qiro::FindCoreByPartNumber("KMA157060");
+  const auto e = qiro::EvaluateInductor(core, core, 1, 0, 100, 10, 14.14f, 2.828f, 1.0f, 1, 37);
+  const auto a = qiro::AssessDesign(*e, 25);
+  ASSERT_TRUE(a.ok());
+  const auto reply = nlohmann::json::parse(lines[0]);
+  ASSERT_TRUE(reply["ok"].get<bool>()) << lines[0];
+  const auto& r = reply["result"];
+  EXPECT_EQ(r["Layers"].get<int>(), 1);
+  EXPECT_EQ(r["SurfaceArea"].get<double>(), a->SurfaceArea);
+  EXPECT_EQ(r["DowellFactor"].get<double>(), a->DowellFactor);
+  EXPECT_EQ(r["CopperLossDc"].get<double>(), a->CopperLossDc);
+  EXPECT_EQ(r["TemperatureRise"].get<double>(), a->TemperatureRise);
+  EXPECT_EQ(r["InductanceRetention"].get<double>(), a->InductanceRetention);
+  EXPECT_EQ(r["ThermalVerdict"].get<std::string>(), "过高");
+  EXPECT_EQ(r["RetentionVerdict"].get<std::string>(), "正常");
+  EXPECT_EQ(r["ThermalVerdictCode"].get<std::string>(), "TooHigh");
+  EXPECT_EQ(lines[1], "{\"id\":2,\"ok\":false,\"error\":\"the winding does not fit the core's hole\"}");
+  // An infinite ambient given by its bits is refused by the argument check, never assessed.
+  EXPECT_NE(lines[2].find("\"ok\":false"), std::string::npos);
+  EXPECT_NE(RunBatch("", "--help").out.find("AssessDesign(Core: part number"), std::string::npos);
+}
+
+}  // namespace

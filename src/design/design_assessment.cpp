@@ -1,0 +1,457 @@
+#include "design/design_assessment.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include "magnetics/formulas.h"
+#include "text/float_range.h"
+
+namespace qiro {
+namespace {
+
+using std::numbers::pi;
+
+constexpr double kMu0 = 4 * pi * 1e-7;  // H/m
+constexpr int kHarmonicCount = (kHighestRippleHarmonic + 1) / 2;
+// Past this Δ, e^−Δ is below half an ulp of 1: both of Dowell's ratios are exactly 1.
+constexpr double kThickConductor = 40;
+
+double D(float v) { return static_cast<double>(v); }
+
+bool Positive(double v) { return std::isfinite(v) && v > 0; }
+
+// √h of the odd harmonics: the skin depth shrinks with √h, so Δh = Δ1·√h.
+const std::array<double, kHarmonicCount>& HarmonicRoots() {
+  static const auto roots = [] {
+    std::array<double, kHarmonicCount> r{};
+    for (int i = 0; i < kHarmonicCount; ++i) r[static_cast<std::size_t>(i)] = std::sqrt(2.0 * i + 1);
+    return r;
+  }();
+  return roots;
+}
+
+// e^−Δ, sin Δ and cos Δ for 0 ≤ Δ ≤ kThickConductor, each within about an ulp: Cody and
+// Waite's range reduction with the split constants of fdlibm, then Taylor series that end
+// below 1e-17. The library's calls took two thirds of an assessment (fifty harmonics in
+// every round of the temperature iteration); these are straight-line code that the compiler
+// runs two harmonics at a time.
+// Taylor coefficients, highest power first: e^r to r^13, sin t / t to t^16, cos t to t^18.
+constexpr auto kExpTerms = [] {
+  std::array<double, 14> c{};
+  double factorial = 1;
+  for (int k = 0; k <= 13; ++k) {
+    if (k > 0) factorial *= k;
+    c[static_cast<std::size_t>(13 - k)] = 1 / factorial;
+  }
+  return c;
+}();
+constexpr auto kSinTerms = [] {
+  std::array<double, 9> c{};
+  double factorial = 1;  // (2k+1)!
+  for (int k = 0; k <= 8; ++k) {
+    if (k > 0) factorial *= (2.0 * k) * (2.0 * k + 1);
+    c[static_cast<std::size_t>(8 - k)] = (k % 2 ? -1 : 1) / factorial;
+  }
+  return c;
+}();
+constexpr auto kCosTerms = [] {
+  std::array<double, 10> c{};
+  double factorial = 1;  // (2k)!
+  for (int k = 0; k <= 9; ++k) {
+    if (k > 0) factorial *= (2.0 * k - 1) * (2.0 * k);
+    c[static_cast<std::size_t>(9 - k)] = (k % 2 ? -1 : 1) / factorial;
+  }
+  return c;
+}();
+
+// A polynomial, highest power first, written out in full so the loop around it vectorises.
+template <std::size_t N>
+[[gnu::always_inline]] inline double Horner(const std::array<double, N>& terms, double x) {
+  return [&]<std::size_t... K>(std::index_sequence<K...>) {
+    double sum = terms[0];
+    ((sum = sum * x + terms[K + 1]), ...);
+    return sum;
+  }(std::make_index_sequence<N - 1>{});
+}
+
+// Adding 1.5·2^52 to a double below 2^51 rounds it to a whole number (ties to even) that
+// then stands in the low bits of the sum.
+constexpr double kRoundingShift = 0x1.8p52;
+const std::uint64_t kRoundingBits = std::bit_cast<std::uint64_t>(kRoundingShift);
+
+// Dowell's factor for 1e-4 ≤ Δ ≤ kThickConductor, written with x = e^−Δ: the sinh and cosh
+// terms divided by e^Δ/2 (or e^2Δ/2), which neither overflow nor change the value.
+[[gnu::always_inline]] inline double DowellKernel(double delta, double layerTerm) {
+  constexpr double kLn2Hi = 6.93147180369123816490e-01;  // low 32 bits zero: n·kLn2Hi is exact
+  constexpr double kLn2Lo = 1.90821492927058770002e-10;
+  constexpr double kHalfPiHi = 1.57079632673412561417e+00;  // the first 33 bits of π/2
+  constexpr double kHalfPiLo = 6.07710050650619224932e-11;
+  // e^−Δ = 2^−n · e^r with r = n·ln2 − Δ in [−ln2/2, ln2/2].
+  const double shiftedN = delta * 1.4426950408889634 + kRoundingShift;
+  const double n = shiftedN - kRoundingShift;
+  const double r = (n * kLn2Hi - delta) + n * kLn2Lo;
+  const double e = Horner(kExpTerms, r);
+  const std::uint64_t wholeN = std::bit_cast<std::uint64_t>(shiftedN) - kRoundingBits;
+  const double x = e * std::bit_cast<double>((1023 - wholeN) << 52);
+  // Δ = q·π/2 + t with t in [−π/4, π/4].
+  const double shiftedQ = delta * 0.63661977236758134308 + kRoundingShift;
+  const double q = shiftedQ - kRoundingShift;
+  const double t = (delta - q * kHalfPiHi) - q * kHalfPiLo;
+  const double t2 = t * t;
+  const double sinT = Horner(kSinTerms, t2) * t;
+  const double cosT = Horner(kCosTerms, t2);
+  // The quadrant by bits: odd ones swap sine and cosine, the upper two flip both signs.
+  const std::uint64_t quadrant = std::bit_cast<std::uint64_t>(shiftedQ) - kRoundingBits;
+  const std::uint64_t swap = 0 - (quadrant & 1);
+  const std::uint64_t flip = (quadrant & 2) << 62;
+  const std::uint64_t sinBits = std::bit_cast<std::uint64_t>(sinT);
+  const std::uint64_t cosBits = std::bit_cast<std::uint64_t>(cosT);
+  const double sin = std::bit_cast<double>(((cosBits & swap) | (sinBits & ~swap)) ^ flip);
+  const double cos = std::bit_cast<double>(
+      (((sinBits ^ (std::uint64_t{1} << 63)) & swap) | (cosBits & ~swap)) ^ flip);
+
+  const double x2 = x * x;
+  const double x4 = x2 * x2;
+  const double sin2 = 2 * sin * cos;
+  const double cos2 = (cos - sin) * (cos + sin);
+  const double skin = (1 - x4 + 2 * x2 * sin2) / (1 + x4 - 2 * x2 * cos2);
+  const double proximity = (1 - x2 - 2 * x * sin) / (1 + x2 + 2 * x * cos);
+  return delta * (skin + layerTerm * proximity);
+}
+
+double Dowell(double delta, double layerTerm) {
+  if (!(delta >= 1e-4)) return 1.0;
+  if (delta > kThickConductor) return delta * (1 + layerTerm);
+  return DowellKernel(delta, layerTerm);
+}
+
+double LayerTerm(int layers) {
+  const double m = layers;
+  return 2 * (m * m - 1) / 3;
+}
+
+struct Refused {
+  AssessmentRefusal kind;
+  const char* reason;
+};
+
+// The copper's losses at one winding temperature.
+struct CopperAt {
+  double Dc = 0;
+  double Ac = 0;
+  double Fundamental = 1;  // Dowell factor at the fundamental
+};
+
+class CopperModel {
+ public:
+  CopperModel(const InductorEvaluation& e, int layers, double pitch)
+      : r20_(D(e.DcResistance) / 1000),
+        average_(D(e.AverageCurrent)),
+        frequencyHz_(D(e.FrequencyKHz) * 1000),
+        layerTerm_(LayerTerm(layers)),
+        // (π/4)^0.75 · d · √(d/p), with d in mm: divided by the skin depth in mm gives Δ.
+        foil_(std::pow(pi / 4, 0.75) * D(e.WireDiameter) * std::sqrt(D(e.WireDiameter) / pitch)) {
+    const double ripple = D(e.RippleCurrent);
+    ac_ = frequencyHz_ > 0 && ripple > 0;
+    for (int i = 0; i < kHarmonicCount; ++i) {
+      const double h = 2.0 * i + 1;
+      const double rms = 4 * ripple / (std::sqrt(2.0) * pi * pi * h * h);
+      squares_[static_cast<std::size_t>(i)] = rms * rms;
+    }
+  }
+
+  CopperAt At(double temperature) const {
+    const double scale = 1 + kCopperTemperatureCoefficient *
+                                 (temperature - kResistanceReferenceTemperature);
+    const double resistance = r20_ * scale;
+    CopperAt at;
+    at.Dc = average_ * average_ * resistance;
+    if (!ac_) return at;
+    const double rho = kCopperResistivity * scale;
+    const double skinDepth = std::sqrt(rho / (pi * frequencyHz_ * kMu0)) * 1000;  // mm
+    const double delta1 = foil_ / skinDepth;
+    const auto& roots = HarmonicRoots();
+    // Δ grows with the harmonic: the thin ones (Fr = 1) come first, the thick ones last, and
+    // the kernel runs without a branch over those between.
+    std::array<double, kHarmonicCount> factors;
+    std::size_t from = 0;
+    std::size_t to = factors.size();
+    while (from < to && !(delta1 * roots[from] >= 1e-4)) factors[from++] = 1.0;
+    while (to > from && delta1 * roots[to - 1] > kThickConductor) {
+      --to;
+      factors[to] = Dowell(delta1 * roots[to], layerTerm_);
+    }
+    for (std::size_t i = from; i < to; ++i) factors[i] = DowellKernel(delta1 * roots[i], layerTerm_);
+    double sum = 0;
+    for (std::size_t i = 0; i < factors.size(); ++i) sum += squares_[i] * factors[i];
+    at.Ac = sum * resistance;
+    at.Fundamental = Dowell(delta1, layerTerm_);
+    return at;
+  }
+
+ private:
+  double r20_;
+  double average_;
+  double frequencyHz_;
+  double layerTerm_;
+  double foil_;
+  bool ac_ = false;
+  std::array<double, kHarmonicCount> squares_{};
+};
+
+std::optional<Refused> CheckInput(const InductorEvaluation& e, double ambient) {
+  using enum AssessmentRefusal;
+  if (!(std::isfinite(ambient) && ambient >= kLowestAmbient && ambient <= kHighestAmbient))
+    return Refused{InvalidInput, "the ambient temperature must be from -60 to 200 °C"};
+  if (e.Turns < 1) return Refused{InvalidInput, "Turns must be at least 1"};
+  if (e.StrandCount < 1) return Refused{InvalidInput, "StrandCount must be at least 1"};
+  if (!Positive(e.WireDiameter)) return Refused{InvalidInput, "WireDiameter must be above 0"};
+  if (!Positive(e.CoreCount)) return Refused{InvalidInput, "CoreCount must be above 0"};
+  const CoreRecord& c = e.Core;
+  if (!(Positive(c.CoatedInnerDiameter) && Positive(c.CoatedOuterDiameter) &&
+        Positive(c.CoatedHeight)))
+    return Refused{InvalidInput, "the core has no coated dimensions"};
+  if (!(std::isfinite(e.FrequencyKHz) && e.FrequencyKHz >= 0))
+    return Refused{InvalidInput, "FrequencyKHz must be 0 or more"};
+  if (!(std::isfinite(e.RippleCurrent) && e.RippleCurrent >= 0))
+    return Refused{InvalidInput, "RippleCurrent must be 0 or more"};
+  if (!std::isfinite(e.AverageCurrent)) return Refused{InvalidInput, "AverageCurrent must be finite"};
+  if (!(std::isfinite(e.DcResistance) && e.DcResistance >= 0))
+    return Refused{InvalidInput, "DcResistance must be 0 or more"};
+  if (!Positive(e.InductanceAtZero) || !std::isfinite(e.InductanceAtPeak))
+    return Refused{InvalidInput, "the inductance at 0 A must be above 0"};
+  if (std::isnan(e.CoreLoss) || std::isnan(e.CoreLossPerVolume))
+    return Refused{InvalidInput, "the core loss is not a number"};
+  if (e.CoreLoss < 0 || e.CoreLossPerVolume < 0)
+    return Refused{LossOutsideModel,
+                   "the core loss model gives a negative loss at this frequency"};
+  if (!std::isfinite(e.CoreLoss)) return Refused{InvalidInput, "the core loss is not finite"};
+  return std::nullopt;
+}
+
+// The first layer count whose layers hold all the conductors; empty when a layer would hold
+// less than one conductor before that.
+std::optional<int> CountLayers(double innerDiameter, double pitch, double conductors) {
+  double held = 0;
+  for (int j = 1;; ++j) {
+    const double circumference = pi * (innerDiameter - (2.0 * j - 1) * pitch);
+    const double fits = std::floor(circumference / pitch);
+    if (!(fits >= 1)) return std::nullopt;
+    held += fits;
+    if (held >= conductors) return j;
+  }
+}
+
+}  // namespace
+
+std::string_view VerdictWord(ThermalRating rating) {
+  switch (rating) {
+    case ThermalRating::Normal: return "正常";
+    case ThermalRating::High: return "偏高";
+    case ThermalRating::TooHigh: return "过高";
+  }
+  return "";
+}
+
+std::string_view VerdictWord(RetentionRating rating) {
+  switch (rating) {
+    case RetentionRating::Normal: return "正常";
+    case RetentionRating::Low: return "偏低";
+    case RetentionRating::TooLow: return "过低";
+  }
+  return "";
+}
+
+std::string_view VerdictCode(ThermalRating rating) {
+  switch (rating) {
+    case ThermalRating::Normal: return "Normal";
+    case ThermalRating::High: return "High";
+    case ThermalRating::TooHigh: return "TooHigh";
+  }
+  return "";
+}
+
+std::string_view VerdictCode(RetentionRating rating) {
+  switch (rating) {
+    case RetentionRating::Normal: return "Normal";
+    case RetentionRating::Low: return "Low";
+    case RetentionRating::TooLow: return "TooLow";
+  }
+  return "";
+}
+
+ThermalRating RateTemperatureRise(double rise) {
+  if (rise <= kNormalRiseLimit) return ThermalRating::Normal;
+  if (rise <= kHighRiseLimit) return ThermalRating::High;
+  return ThermalRating::TooHigh;
+}
+
+RetentionRating RateRetention(double retention) {
+  if (retention >= kNormalRetention) return RetentionRating::Normal;
+  if (retention >= kLowRetention) return RetentionRating::Low;
+  return RetentionRating::TooLow;
+}
+
+double DowellFactor(double delta, int layers) { return Dowell(delta, LayerTerm(layers)); }
+
+Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& design,
+                                       double ambientTemperature) {
+  AssessmentRefusal ignored;
+  return AssessDesign(design, ambientTemperature, ignored);
+}
+
+Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& e, double ambient,
+                                       AssessmentRefusal& refusal) {
+  using Result = Outcome<DesignAssessment>;
+  using enum AssessmentRefusal;
+  refusal = None;
+  const auto refuse = [&refusal](AssessmentRefusal kind, const char* reason) {
+    refusal = kind;
+    return Result::Fail(reason);
+  };
+  if (const auto bad = CheckInput(e, ambient)) return refuse(bad->kind, bad->reason);
+
+  DesignAssessment a;
+  const double d = D(e.WireDiameter);
+  const double pitch = d + D(EnamelThickness(e.WireDiameter));
+  const double conductors = static_cast<double>(e.Turns) * static_cast<double>(e.StrandCount);
+  const auto layers = CountLayers(D(e.Core.CoatedInnerDiameter), pitch, conductors);
+  if (!layers) return refuse(WindingDoesNotFit, "the winding does not fit the core's hole");
+  a.Layers = *layers;
+  a.BuildThickness = a.Layers * pitch;
+  a.WoundOuterDiameter = D(e.Core.CoatedOuterDiameter) + 2 * a.BuildThickness;
+  a.WoundHeight = D(e.CoreCount) * D(e.Core.CoatedHeight) + 2 * a.BuildThickness;
+  const double od = a.WoundOuterDiameter;
+  a.SurfaceArea = (pi * od * a.WoundHeight + pi * od * od / 2) / 100;
+  a.CoreLoss = D(e.CoreLoss);
+
+  const CopperModel copper(e, a.Layers, pitch);
+  const auto riseAt = [&](const CopperAt& at) {
+    return std::pow(1000 * (a.CoreLoss + at.Dc + at.Ac) / a.SurfaceArea, kRiseExponent);
+  };
+  // The copper loss grows with the copper's temperature: T ← Ta + ΔT(T) climbs from the
+  // ambient to the one temperature where the rise reproduces itself.
+  double temperature = ambient;
+  bool settled = false;
+  for (int round = 1; round <= kMostTemperatureRounds && !settled; ++round) {
+    const double next = ambient + riseAt(copper.At(temperature));
+    if (!std::isfinite(next)) return refuse(NoSteadyTemperature, "the temperature rise is not finite");
+    settled = std::abs(next - temperature) < kTemperatureTolerance;
+    temperature = next;
+    a.TemperatureRounds = round;
+  }
+  if (!settled)
+    return refuse(NoSteadyTemperature, "the winding temperature does not settle in 200 rounds");
+
+  const CopperAt hot = copper.At(temperature);
+  a.DowellFactor = hot.Fundamental;
+  a.CopperLossDc = hot.Dc;
+  a.CopperLossAc = hot.Ac;
+  a.TotalLoss = a.CoreLoss + hot.Dc + hot.Ac;
+  a.TemperatureRise = temperature - ambient;
+  a.WindingTemperature = temperature;
+  a.InductanceRetention = D(e.InductanceAtPeak) / D(e.InductanceAtZero) * 100;
+  a.ThermalVerdict = RateTemperatureRise(a.TemperatureRise);
+  a.RetentionVerdict = RateRetention(a.InductanceRetention);
+
+  for (const double v : {a.BuildThickness, a.WoundOuterDiameter, a.WoundHeight, a.SurfaceArea,
+                         a.DowellFactor, a.CopperLossDc, a.CopperLossAc, a.TotalLoss,
+                         a.TemperatureRise, a.WindingTemperature, a.InductanceRetention}) {
+    if (!std::isfinite(v)) return refuse(InvalidInput, "the assessment leaves the double range");
+  }
+  if (!(a.SurfaceArea > 0)) return refuse(InvalidInput, "the wound part has no surface");
+  return Result::Ok(a);
+}
+
+namespace {
+
+Outcome<InductorEvaluation> Reevaluate(const InductorEvaluation& e, float frequencyKHz,
+                                       float averageCurrent, float peakCurrent,
+                                       float rippleCurrent) {
+  return EvaluateInductor(e.Core, e.SecondCore, e.CoreCount, e.SecondCoreCount, frequencyKHz,
+                          averageCurrent, peakCurrent, rippleCurrent, e.WireDiameter,
+                          e.StrandCount, e.Turns);
+}
+
+}  // namespace
+
+TemperatureCurve TemperatureRiseCurve(const InductorEvaluation& design, double ambient,
+                                      int points) {
+  TemperatureCurve curve;
+  AssessmentRefusal refusal;
+  if (const auto own = AssessDesign(design, ambient, refusal)) {
+    curve.Design = CurvePoint{D(design.AverageCurrent), own->TemperatureRise};
+  }
+  curve.DesignRefusal = refusal;
+  const double top = 2 * D(design.PeakCurrent);
+  if (!(std::isfinite(top) && top > 0)) {
+    curve.Gap = CurveGap::NoCurrent;
+    return curve;
+  }
+  // Exact in double for any two floats, so the design's own current gets its own peak back.
+  const double offset = D(design.PeakCurrent) - D(design.AverageCurrent);
+  points = std::max(points, 2);
+  curve.Points.reserve(static_cast<std::size_t>(points));
+  for (int i = 0; i < points; ++i) {
+    const float current = ToFloat32(top * i / (points - 1));
+    const double peak = D(current) + offset;
+    const auto e = FitsFloat32(peak) ? Reevaluate(design, design.FrequencyKHz, current,
+                                                  ToFloat32(peak), design.RippleCurrent)
+                                     : Outcome<InductorEvaluation>::Fail("peak out of range");
+    const auto a = e ? AssessDesign(*e, ambient) : Outcome<DesignAssessment>::Fail(e.error());
+    if (a) {
+      curve.Points.push_back({D(current), a->TemperatureRise});
+    } else {
+      curve.Incomplete = true;
+    }
+  }
+  return curve;
+}
+
+Outcome<ProposalComparisonRow> MakeProposalComparisonRow(const InductorEvaluation& proposal,
+                                                         double ambient,
+                                                         std::optional<double> frequencyKHz,
+                                                         std::optional<double> rippleCurrent) {
+  using Result = Outcome<ProposalComparisonRow>;
+  if (frequencyKHz && !(FitsFloat32(*frequencyKHz) && *frequencyKHz >= 0))
+    return Result::Fail("the frequency must be 0 kHz or more");
+  if (rippleCurrent && !(FitsFloat32(*rippleCurrent) && *rippleCurrent >= 0))
+    return Result::Fail("the ripple current must be 0 A or more");
+  const auto evaluated = Reevaluate(
+      proposal, frequencyKHz ? ToFloat32(*frequencyKHz) : proposal.FrequencyKHz,
+      proposal.AverageCurrent, proposal.PeakCurrent,
+      rippleCurrent ? ToFloat32(*rippleCurrent) : proposal.RippleCurrent);
+  if (!evaluated) return Result::Fail(evaluated.error());
+  const InductorEvaluation& e = *evaluated;
+
+  ProposalComparisonRow row;
+  row.PartNumber = e.Core.PartNumber;
+  row.CoreCount = D(e.CoreCount);
+  row.Turns = e.Turns;
+  row.WireDiameter = D(e.WireDiameter);
+  row.StrandCount = e.StrandCount;
+  row.InductanceAtZero = D(e.InductanceAtZero);
+  row.InductanceAtPeak = D(e.InductanceAtPeak);
+  row.InductanceRetention = e.InductanceAtZero > 0 ? row.InductanceAtPeak / row.InductanceAtZero * 100 : 0;
+  row.RetentionVerdict = RateRetention(row.InductanceRetention);
+  row.DcResistance = D(e.DcResistance);
+  row.CopperWeight = D(e.CopperWeight);
+  row.CoreVolume = D(e.CoreVolume);
+  const auto a = AssessDesign(e, ambient, row.Refusal);
+  if (a) {
+    row.CopperLoss = a->CopperLossDc + a->CopperLossAc;
+    row.CoreLoss = a->CoreLoss;
+    row.TemperatureRise = a->TemperatureRise;
+    row.ThermalVerdict = a->ThermalVerdict;
+    row.WoundOuterDiameter = a->WoundOuterDiameter;
+    row.WoundHeight = a->WoundHeight;
+  }
+  return Result::Ok(std::move(row));
+}
+
+}  // namespace qiro
