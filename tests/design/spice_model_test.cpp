@@ -271,7 +271,7 @@ TEST_F(SpiceModelTest, RefusesDesignsItCannotModel) {
 // A sweep over the catalogue: every model is finite text (no inf or nan) or a refusal.
 TEST_F(SpiceModelTest, CatalogueSweepWritesOnlyFiniteNumbers) {
   int written = 0;
-  for (int slot = 1; slot <= CatalogueSize; slot += 11) {
+  for (int slot = 1; slot <= CatalogueSize; slot += 17) {
     const CoreRecord& core = CatalogueSlot(slot);
     for (std::int16_t turns : {std::int16_t{1}, std::int16_t{40}, std::int16_t{350}}) {
       const auto e = EvaluateInductor(core, core, 1, 0, 100, 5, 8, 1, 0.5f, 1, turns);
@@ -286,7 +286,7 @@ TEST_F(SpiceModelTest, CatalogueSweepWritesOnlyFiniteNumbers) {
       EXPECT_EQ(lower.find("nan"), std::string::npos) << core.PartNumber << " " << turns;
     }
   }
-  EXPECT_GT(written, 150);
+  EXPECT_GT(written, 100);
 }
 
 }  // namespace
