@@ -239,8 +239,6 @@ TEST_F(SpiceModelTest, HeaderSaysWhatWasDesignedAndWhatIsLeftOut) {
 
 TEST_F(SpiceModelTest, RefusesDesignsItCannotModel) {
   const InductorEvaluation good = Evaluate(kDesigns[0]);
-  const float inf = std::numeric_limits<float>::infinity();
-  const float nan = std::numeric_limits<float>::quiet_NaN();
   struct Case {
     const char* what;
     void (*spoil)(InductorEvaluation&);
@@ -257,8 +255,6 @@ TEST_F(SpiceModelTest, RefusesDesignsItCannotModel) {
       {"no path length", [](InductorEvaluation& e) { e.Core.PathLength = 0; }},
       {"NaN L@peak", [](InductorEvaluation& e) { e.InductanceAtPeak = std::numeric_limits<float>::quiet_NaN(); }},
   };
-  (void)inf;
-  (void)nan;
   for (const Case& c : cases) {
     InductorEvaluation e = good;
     c.spoil(e);
