@@ -7,6 +7,7 @@
 #include "cli/batch.h"
 #include "core-data/catalogue.h"
 #include "design/design_assessment.h"
+#include "design/spice_model.h"
 #include "magnetics/bias_permeability.h"
 #include "magnetics/core_loss.h"
 #include "magnetics/evaluate_inductor.h"
@@ -85,6 +86,27 @@ void WriteAssessment(JsonWriter& w, const DesignAssessment& a) {
   w.Key("RetentionVerdict").String(VerdictWord(a.RetentionVerdict));
   w.Key("RetentionVerdictCode").String(VerdictCode(a.RetentionVerdict));
   w.EndObject();
+}
+
+// EvaluateInductor's arguments, shared by the operations that start from an evaluation.
+std::vector<ArgSpec> EvaluateArgs() {
+  return {{"Core", ArgType::Core}, {"SecondCore", ArgType::Core}, {"CoreCount", ArgType::Float32},
+          {"SecondCoreCount", ArgType::Float32}, {"FrequencyKHz", ArgType::Float32},
+          {"AverageCurrent", ArgType::Float32}, {"PeakCurrent", ArgType::Float32},
+          {"RippleCurrent", ArgType::Float32}, {"WireDiameter", ArgType::Float32},
+          {"StrandCount", ArgType::Integer16}, {"Turns", ArgType::Integer16}};
+}
+
+std::vector<ArgSpec> WithArg(std::vector<ArgSpec> args, ArgSpec more) {
+  args.push_back(std::move(more));
+  return args;
+}
+
+Outcome<InductorEvaluation> Evaluate(const Args& a) {
+  return EvaluateInductor(a.core("Core"), a.core("SecondCore"), a.f32("CoreCount"),
+                          a.f32("SecondCoreCount"), a.f32("FrequencyKHz"), a.f32("AverageCurrent"),
+                          a.f32("PeakCurrent"), a.f32("RippleCurrent"), a.f32("WireDiameter"),
+                          a.i16("StrandCount"), a.i16("Turns"));
 }
 
 }  // namespace
@@ -204,17 +226,9 @@ void RegisterDomainOperations(Batch& batch) {
   batch.Register(
       "EvaluateInductor",
       {"every design quantity of a wound stack of cores (the InductorEvaluation record)",
-       {{"Core", ArgType::Core}, {"SecondCore", ArgType::Core}, {"CoreCount", ArgType::Float32},
-        {"SecondCoreCount", ArgType::Float32}, {"FrequencyKHz", ArgType::Float32},
-        {"AverageCurrent", ArgType::Float32}, {"PeakCurrent", ArgType::Float32},
-        {"RippleCurrent", ArgType::Float32}, {"WireDiameter", ArgType::Float32},
-        {"StrandCount", ArgType::Integer16}, {"Turns", ArgType::Integer16}},
+       EvaluateArgs(),
        [](const Args& a, JsonWriter& w) {
-         const auto e = EvaluateInductor(a.core("Core"), a.core("SecondCore"), a.f32("CoreCount"),
-                                         a.f32("SecondCoreCount"), a.f32("FrequencyKHz"),
-                                         a.f32("AverageCurrent"), a.f32("PeakCurrent"),
-                                         a.f32("RippleCurrent"), a.f32("WireDiameter"),
-                                         a.i16("StrandCount"), a.i16("Turns"));
+         const auto e = Evaluate(a);
          if (!e) throw Refusal{e.error()};
          WriteEvaluation(w, *e);
        }});
@@ -222,22 +236,28 @@ void RegisterDomainOperations(Batch& batch) {
       "AssessDesign",
       {"layers, wound size, hot DC and AC copper loss, temperature rise and retention of an "
        "evaluated design at an ambient temperature (°C)",
-       {{"Core", ArgType::Core}, {"SecondCore", ArgType::Core}, {"CoreCount", ArgType::Float32},
-        {"SecondCoreCount", ArgType::Float32}, {"FrequencyKHz", ArgType::Float32},
-        {"AverageCurrent", ArgType::Float32}, {"PeakCurrent", ArgType::Float32},
-        {"RippleCurrent", ArgType::Float32}, {"WireDiameter", ArgType::Float32},
-        {"StrandCount", ArgType::Integer16}, {"Turns", ArgType::Integer16},
-        {"AmbientTemperature", ArgType::Float64}},
+       WithArg(EvaluateArgs(), {"AmbientTemperature", ArgType::Float64}),
        [](const Args& a, JsonWriter& w) {
-         const auto e = EvaluateInductor(a.core("Core"), a.core("SecondCore"), a.f32("CoreCount"),
-                                         a.f32("SecondCoreCount"), a.f32("FrequencyKHz"),
-                                         a.f32("AverageCurrent"), a.f32("PeakCurrent"),
-                                         a.f32("RippleCurrent"), a.f32("WireDiameter"),
-                                         a.i16("StrandCount"), a.i16("Turns"));
+         const auto e = Evaluate(a);
          if (!e) throw Refusal{e.error()};
          const auto r = AssessDesign(*e, a.f64("AmbientTemperature"));
          if (!r) throw Refusal{r.error()};
          WriteAssessment(w, *r);
+       }});
+  batch.Register(
+      "SpiceModel",
+      {"SPICE subcircuit of the evaluated design (the EvaluateInductor arguments): "
+       "SubcircuitName and Text",
+       EvaluateArgs(),
+       [](const Args& a, JsonWriter& w) {
+         const auto e = Evaluate(a);
+         if (!e) throw Refusal{e.error()};
+         const auto model = MakeSpiceModel(*e, QIRO_VERSION);
+         if (!model) throw Refusal{model.error()};
+         w.BeginObject();
+         w.Key("SubcircuitName").String(model->SubcircuitName);
+         w.Key("Text").String(model->Text);
+         w.EndObject();
        }});
   batch.Register("WindingSearch",
                  {"stranded winding for a current at a target density (the WindingChoice record)",

@@ -193,4 +193,28 @@ TEST(Batch, AssessDesignReply) {
   EXPECT_NE(RunBatch("", "--help").out.find("AssessDesign(Core: part number"), std::string::npos);
 }
 
+TEST(Batch, SpiceModelRepliesWithTheSubcircuitOrARefusal) {
+  const std::string args =
+      "\"Core\":\"KMA157060\",\"SecondCore\":\"KMA157060\",\"CoreCount\":2,"
+      "\"SecondCoreCount\":0,\"FrequencyKHz\":100,\"RippleCurrent\":2.828,\"WireDiameter\":1.0,"
+      "\"StrandCount\":1,\"Turns\":26";
+  const auto lines = Lines(RunBatch(
+      "{\"id\":1,\"op\":\"SpiceModel\",\"args\":{" + args +
+      ",\"AverageCurrent\":10,\"PeakCurrent\":14.14}}\n"
+      "{\"id\":2,\"op\":\"SpiceModel\",\"args\":{" + args +
+      ",\"AverageCurrent\":0,\"PeakCurrent\":0}}\n").out);
+  ASSERT_EQ(lines.size(), 2u);
+  const auto reply = nlohmann::json::parse(lines[0]);
+  ASSERT_TRUE(reply.at("ok").get<bool>()) << lines[0];
+  EXPECT_EQ(reply.at("result").at("SubcircuitName"), "QIRO_KMA157060_26T_2");
+  const std::string text = reply.at("result").at("Text");
+  EXPECT_EQ(text.rfind("* QIRO_KMA157060_26T_2: SPICE model of an inductor designed with "
+                       "QIROMagnetic ", 0), 0u);
+  EXPECT_NE(text.find("\n.ends QIRO_KMA157060_26T_2\n"), std::string::npos);
+  const auto refused = nlohmann::json::parse(lines[1]);
+  EXPECT_FALSE(refused.at("ok").get<bool>());
+  EXPECT_NE(refused.at("error").get<std::string>().find("current"), std::string::npos);
+  EXPECT_NE(RunBatch("", "--help").out.find("SpiceModel("), std::string::npos);
+}
+
 }  // namespace
