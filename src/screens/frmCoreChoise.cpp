@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "design/candidate_report.h"
+#include "screens/AssessmentPanel.h"
 #include "screens/platform.h"
 #include "screens/report_copy.h"
 #include "screens/svg_picture.h"
@@ -48,6 +49,8 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
   ui_->Picture1->setPixmap(RenderDrawing(QStringLiteral(":/core_selection_toroid.svg"), {}, ratio));
   ui_->cmbCoreCount->setCompleter(nullptr);
   FitResultWidths();
+  assessment_ = new AssessmentPanel(this, true);
+  ui_->gridFrame1->addWidget(assessment_, 2, 1);
 
   // txtDianliu_KeyPress, txtDianganliang_KeyPress: digits, point and backspace.
   InstallKeyFilter(ui_->txtDianliu, KeyRule::Numeric);
@@ -202,6 +205,7 @@ void frmCoreChoise::lstResut_Click() {
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   ui_->txtShow->setPlainText(shown);
   ui_->cmdCopyReport->setEnabled(true);
+  assessment_->Follow(*evaluation);
   curveSubject_ = CurveDesign{candidate.Core,          candidate.CoreCount,
                               candidate.FrequencyKHz,  candidate.AverageCurrent,
                               candidate.PeakCurrent,   candidate.RippleCurrent,

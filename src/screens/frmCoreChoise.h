@@ -16,6 +16,8 @@ class frmCoreChoise;
 
 namespace qiro {
 
+class AssessmentPanel;
+
 // Core selection by material group: one proposal per group, and the full design of the
 // proposal the user selects.
 class frmCoreChoise final : public QWidget {
@@ -58,6 +60,7 @@ class frmCoreChoise final : public QWidget {
   QString report_;
   CurveSubject curveSubject_;
   QPointer<DesignCurves> curves_;
+  AssessmentPanel* assessment_ = nullptr;
   bool searching_ = false;
   bool stopRequested_ = false;
   std::chrono::milliseconds repaintInterval_{16};

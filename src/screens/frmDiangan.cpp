@@ -20,6 +20,7 @@
 #include "design/toroid_report.h"
 #include "magnetics/evaluate_inductor.h"
 #include "screens/frmCurrentDensity.h"
+#include "screens/AssessmentPanel.h"
 #include "screens/platform.h"
 #include "screens/report_copy.h"
 #include "screens/scrolled_screen.h"
@@ -65,6 +66,9 @@ frmDiangan::frmDiangan(QWidget* parent)
   keepRoom.setRetainSizeWhenHidden(true);
   ui->labMsg->setSizePolicy(keepRoom);
   ui->labMsg->hide();
+
+  assessment_ = new AssessmentPanel(this, false);
+  ui->layLeft->addWidget(assessment_);
 
   // Wide enough for the report's rule line and the core's dimension lines without wrapping.
   const QFontMetrics metrics(ui->txtShow->font());
@@ -402,6 +406,7 @@ std::optional<QString> frmDiangan::UpdateReport() {
   report_ = QString::fromStdString(ReportText(*evaluation));
   ui->txtShow->setPlainText(report_);
   ui->cmdCopyReport->setEnabled(true);
+  assessment_->Follow(*evaluation);
   FollowDesign(CurveDesign{core, in.coreCount, in.frequencyKHz, in.averageCurrent,
                            in.peakCurrent, in.rippleCurrent, in.wireDiameter, in.strandCount,
                            in.turns});

@@ -15,6 +15,7 @@ class frmDiangan;
 
 namespace qiro {
 
+class AssessmentPanel;
 class frmCurrentDensity;
 
 // The toroid inductor calculator: design inputs on the left, the catalogue's part numbers
@@ -82,6 +83,7 @@ class frmDiangan final : public QWidget {
   QStringList partNumbers_;  // slot order, converted once for the search
   QPointer<frmCurrentDensity> currentDensityDialog_;
   QPointer<DesignCurves> curves_;
+  AssessmentPanel* assessment_ = nullptr;
   CurveSubject curveSubject_;  // what the last refresh evaluated, or why it could not
   QString report_;             // the last report written, as ReportText gave it
 };

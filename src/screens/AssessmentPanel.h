@@ -1,0 +1,46 @@
+#pragma once
+// "设计评估": layers, wound size, copper losses, temperature rise and retention of the design
+// a screen shows, at an ambient temperature the user may change. It follows the screen's
+// report: a design that cannot be evaluated leaves it as it was.
+#include <QGroupBox>
+#include <QList>
+#include <QStringList>
+#include <optional>
+
+#include "magnetics/evaluate_inductor.h"
+
+class QLabel;
+class QLineEdit;
+class QVBoxLayout;
+
+namespace qiro {
+
+class AssessmentPanel final : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  // `withoutRipple`: the designs carry no frequency or ripple (selection proposals).
+  AssessmentPanel(QWidget* parent, bool withoutRipple);
+
+  void Follow(const InductorEvaluation& design);
+  double AmbientTemperature() const { return ambient_; }
+  // The lines as shown, each with its verdict word where it has one.
+  QStringList Lines() const;
+
+ signals:
+  void ambientTemperatureChanged(double ambient);
+
+ private:
+  void txtAmbient_Change();
+  void Refresh();
+  void Show(const QStringList& texts, const QList<int>& levels);
+
+  bool withoutRipple_;
+  double ambient_ = 25;
+  std::optional<InductorEvaluation> design_;
+  QLineEdit* txtAmbient_ = nullptr;
+  QVBoxLayout* lines_ = nullptr;
+  QList<QLabel*> labels_;
+};
+
+}  // namespace qiro
