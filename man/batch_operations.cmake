@@ -1,0 +1,101 @@
+# Writes qiro-batch(1) from its template, with the operation table spliced in from the
+# built tool's own --help, so the manual page lists exactly what the tool answers.
+#   cmake -DBATCH=<qiro-batch> -DTEMPLATE=<qiro-batch.1.in> -DOUTPUT=<qiro-batch.1>
+#         -DVERSION=<x.y.z> -P batch_operations.cmake
+# Any line of the table this script does not understand stops the build: a changed
+# --help layout must be taught here rather than silently dropped from the page.
+
+cmake_minimum_required(VERSION 3.25)
+
+foreach(var BATCH TEMPLATE OUTPUT VERSION)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "batch_operations.cmake: ${var} is not set")
+  endif()
+endforeach()
+
+execute_process(COMMAND ${BATCH} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${BATCH} --help failed (${status})")
+endif()
+
+# Roff-escape the text first, then make it safe to split as a CMake list: ";" separates
+# list items and brackets group them, so neither may stay in the text.
+string(REPLACE "\\" "\\e" help "${help}")
+string(REPLACE ";" "\\N'59'" help "${help}")
+string(REPLACE "[" "\\(lB" help "${help}")
+string(REPLACE "]" "\\(rB" help "${help}")
+string(REPLACE "\n" ";" lines "${help}")
+
+set(roff "")
+set(in_table OFF)
+set(operations 0)
+set(pending "")     # the operation whose summary line comes next
+set(types_used "")
+foreach(line IN LISTS lines)
+  if(NOT in_table)
+    if(line STREQUAL "Operations:")
+      set(in_table ON)
+    endif()
+    continue()
+  endif()
+  if(line STREQUAL "")
+    continue()
+  endif()
+  if(line MATCHES "^  ([A-Za-z][A-Za-z0-9_]*)\\((.*)\\)$")
+    if(NOT pending STREQUAL "")
+      message(FATAL_ERROR "operation ${pending} has no summary line in --help")
+    endif()
+    set(pending "${CMAKE_MATCH_1}")
+    set(arg_text "${CMAKE_MATCH_2}")
+    string(APPEND roff ".TP\n.B ${pending}\n")
+    set(arguments "")
+    if(NOT arg_text STREQUAL "")
+      string(REPLACE ", " ";" args "${arg_text}")
+      foreach(arg IN LISTS args)
+        if(NOT arg MATCHES "^([A-Za-z][A-Za-z0-9_]*): ([a-z0-9 ]+)$")
+          message(FATAL_ERROR "cannot read argument \"${arg}\" of ${pending} in --help")
+        endif()
+        list(APPEND arguments "\\fI${CMAKE_MATCH_1}\\fP (${CMAKE_MATCH_2})")
+        list(APPEND types_used "${CMAKE_MATCH_2}")
+      endforeach()
+    endif()
+    set(signature_${pending} "${arguments}")
+    math(EXPR operations "${operations} + 1")
+  elseif(NOT pending STREQUAL "" AND line MATCHES "^      (.+[^.])\\.?$")
+    # "\&" keeps a summary that starts with a dot or quote from reading as a request.
+    string(APPEND roff "\\&${CMAKE_MATCH_1}.\n.br\n")
+    set(arguments "${signature_${pending}}")
+    if(arguments STREQUAL "")
+      string(APPEND roff "No arguments.\n")
+    else()
+      list(JOIN arguments ",\n" joined)
+      string(APPEND roff "Arguments:\n${joined}.\n")
+    endif()
+    set(pending "")
+  else()
+    message(FATAL_ERROR "cannot read this line of qiro-batch --help: \"${line}\"")
+  endif()
+endforeach()
+if(NOT pending STREQUAL "")
+  message(FATAL_ERROR "operation ${pending} has no summary line in --help")
+endif()
+if(operations EQUAL 0)
+  message(FATAL_ERROR "qiro-batch --help lists no operations")
+endif()
+
+file(READ ${TEMPLATE} page)
+# Every argument type in the table must be explained in the page's ARGUMENT TYPES.
+list(REMOVE_DUPLICATES types_used)
+foreach(type IN LISTS types_used)
+  string(FIND "${page}" ".TP\n.B ${type}\n" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${TEMPLATE}: argument type \"${type}\" is not described under ARGUMENT TYPES")
+  endif()
+endforeach()
+
+string(REPLACE "@VERSION@" "${VERSION}" page "${page}")
+string(REPLACE "@OPERATIONS@\n" "${roff}" page "${page}")
+# Copied only when it changes, so the compressed page is not rebuilt needlessly.
+file(WRITE ${OUTPUT}.new "${page}")
+configure_file(${OUTPUT}.new ${OUTPUT} COPYONLY)
+file(REMOVE ${OUTPUT}.new)
