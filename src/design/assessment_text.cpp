@@ -28,26 +28,28 @@ AssessmentLevel LevelOf(RetentionRating rating) {
 }  // namespace
 
 std::vector<AssessmentLine> AssessmentText(const DesignAssessment& a, bool withoutRipple) {
-  std::vector<AssessmentLine> lines;
-  lines.push_back({"绕组：" + std::to_string(a.Layers) + "层，绕线厚度" +
-                   Fixed(a.BuildThickness, "0.00") + " mm"});
-  lines.push_back({"绕后尺寸：外径×高度=" + Fixed(a.WoundOuterDiameter, "0.0") + "×" +
-                   Fixed(a.WoundHeight, "0.0") + " mm，散热面积" + Fixed(a.SurfaceArea, "0.0") +
-                   " cm²"});
-  lines.push_back({"铜损：直流" + Fixed(a.CopperLossDc, "0.000") + " W，交流" +
-                   Fixed(a.CopperLossAc, "0.000") + " W（Dowell系数" +
-                   Fixed(a.DowellFactor, "0.00") + "）"});
-  lines.push_back({"总损耗：" + Fixed(a.TotalLoss, "0.000") + " W（磁损" +
-                   Fixed(a.CoreLoss, "0.000") + " W）"});
-  lines.push_back({"温升：" + Fixed(a.TemperatureRise, "0.0") + " °C，绕组温度" +
-                       Fixed(a.WindingTemperature, "0.0") + " °C —— " +
-                       std::string(VerdictWord(a.ThermalVerdict)),
-                   LevelOf(a.ThermalVerdict)});
-  lines.push_back({"峰值电流下电感保持率：" + Fixed(a.InductanceRetention, "0.0") + " % —— " +
-                       std::string(VerdictWord(a.RetentionVerdict)),
-                   LevelOf(a.RetentionVerdict)});
+  // Short lines: the panel sits in a narrow column and never wraps.
+  std::vector<AssessmentLine> lines = {
+      {"绕组层数：" + std::to_string(a.Layers) + "层"},
+      {"绕线厚度：" + Fixed(a.BuildThickness, "0.00") + " mm"},
+      {"绕后外径×高度：" + Fixed(a.WoundOuterDiameter, "0.0") + "×" +
+       Fixed(a.WoundHeight, "0.0") + " mm"},
+      {"散热面积：" + Fixed(a.SurfaceArea, "0.0") + " cm²"},
+      {"直流铜损：" + Fixed(a.CopperLossDc, "0.000") + " W"},
+      {"交流铜损：" + Fixed(a.CopperLossAc, "0.000") + " W"},
+      {"Dowell系数：" + Fixed(a.DowellFactor, "0.00")},
+      {"总损耗：" + Fixed(a.TotalLoss, "0.000") + " W（磁损" + Fixed(a.CoreLoss, "0.000") + " W）"},
+      {"温升：" + Fixed(a.TemperatureRise, "0.0") + " °C（" +
+           std::string(VerdictWord(a.ThermalVerdict)) + "）",
+       LevelOf(a.ThermalVerdict)},
+      {"绕组温度：" + Fixed(a.WindingTemperature, "0.0") + " °C"},
+      {"峰值电感保持率：" + Fixed(a.InductanceRetention, "0.0") + " %（" +
+           std::string(VerdictWord(a.RetentionVerdict)) + "）",
+       LevelOf(a.RetentionVerdict)},
+  };
   if (withoutRipple) {
-    lines.push_back({"方案不含频率和纹波：磁损和交流铜损按0计，温升只含直流铜损"});
+    lines.push_back({"方案不含频率和纹波："});
+    lines.push_back({"磁损和交流铜损按0计"});
   }
   return lines;
 }

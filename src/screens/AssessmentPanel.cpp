@@ -3,7 +3,9 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QGridLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "design/assessment_text.h"
 #include "design/design_assessment.h"
@@ -26,23 +28,42 @@ QString ColourOf(int level) {
 
 }  // namespace
 
-AssessmentPanel::AssessmentPanel(QWidget* parent, bool withoutRipple)
+AssessmentPanel::AssessmentPanel(QWidget* parent, bool withoutRipple, int columns)
     : QGroupBox(tr("设计评估"), parent), withoutRipple_(withoutRipple) {
   setObjectName(QStringLiteral("fraAssessment"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   txtAmbient_ = new QLineEdit(QStringLiteral("25"), this);
   txtAmbient_->setObjectName(QStringLiteral("txtAmbient"));
+  txtAmbient_->setMaximumWidth(10 * fontMetrics().averageCharWidth() + 12);
   auto* caption = new QLabel(tr("环境温度(°C)"), this);
   caption->setBuddy(txtAmbient_);
   form->addRow(caption, txtAmbient_);
   layout->addLayout(form);
-  lines_ = new QVBoxLayout;
+  lines_ = new QGridLayout;
+  lines_->setHorizontalSpacing(3 * fontMetrics().averageCharWidth());
   layout->addLayout(lines_);
   layout->addStretch(1);
   InstallKeyFilter(txtAmbient_, KeyRule::Numeric);
   connect(txtAmbient_, &QLineEdit::textChanged, this, &AssessmentPanel::txtAmbient_Change);
+  // Room for every line from the start, so the screen keeps its size when a design arrives.
+  const int mostLines = withoutRipple_ ? 13 : 11;
+  const int across = std::max(1, columns);
+  rows_ = (mostLines + across - 1) / across;
+  for (int i = 0; i < mostLines; ++i) AddLabel();
   Show({tr("尚无设计可评估")}, {0});
+}
+
+void AssessmentPanel::AddLabel() {
+  auto* label = new QLabel(this);
+  label->setObjectName(QStringLiteral("labAssessment%1").arg(labels_.size()));
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QSizePolicy keepRoom = label->sizePolicy();
+  keepRoom.setRetainSizeWhenHidden(true);
+  label->setSizePolicy(keepRoom);
+  const auto index = static_cast<int>(labels_.size());
+  lines_->addWidget(label, index % rows_, index / rows_);
+  labels_ << label;
 }
 
 void AssessmentPanel::txtAmbient_Change() {
@@ -81,19 +102,13 @@ void AssessmentPanel::Refresh() {
 }
 
 void AssessmentPanel::Show(const QStringList& texts, const QList<int>& levels) {
-  while (labels_.size() < texts.size()) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QStringLiteral("labAssessment%1").arg(labels_.size()));
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lines_->addWidget(label);
-    labels_ << label;
-  }
+  while (labels_.size() < texts.size()) AddLabel();
   for (qsizetype i = 0; i < labels_.size(); ++i) {
     QLabel* label = labels_[i];
     const bool used = i < texts.size();
     label->setVisible(used);
-    label->setText(used ? texts[i] : QString());
+    // An unused line keeps the height of a line of text.
+    label->setText(used ? texts[i] : QStringLiteral(" "));
     label->setStyleSheet(used ? ColourOf(levels[i]) : QString());
   }
 }

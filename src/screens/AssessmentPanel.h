@@ -11,7 +11,7 @@
 
 class QLabel;
 class QLineEdit;
-class QVBoxLayout;
+class QGridLayout;
 
 namespace qiro {
 
@@ -20,7 +20,8 @@ class AssessmentPanel final : public QGroupBox {
 
  public:
   // `withoutRipple`: the designs carry no frequency or ripple (selection proposals).
-  AssessmentPanel(QWidget* parent, bool withoutRipple);
+  // `columns`: the lines run down that many columns (a wide, low panel).
+  AssessmentPanel(QWidget* parent, bool withoutRipple, int columns = 1);
 
   void Follow(const InductorEvaluation& design);
   double AmbientTemperature() const { return ambient_; }
@@ -33,13 +34,15 @@ class AssessmentPanel final : public QGroupBox {
  private:
   void txtAmbient_Change();
   void Refresh();
+  void AddLabel();
   void Show(const QStringList& texts, const QList<int>& levels);
 
   bool withoutRipple_;
   double ambient_ = 25;
   std::optional<InductorEvaluation> design_;
   QLineEdit* txtAmbient_ = nullptr;
-  QVBoxLayout* lines_ = nullptr;
+  QGridLayout* lines_ = nullptr;
+  int rows_ = 1;
   QList<QLabel*> labels_;
 };
 

@@ -49,8 +49,13 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
   ui_->Picture1->setPixmap(RenderDrawing(QStringLiteral(":/core_selection_toroid.svg"), {}, ratio));
   ui_->cmbCoreCount->setCompleter(nullptr);
   FitResultWidths();
-  assessment_ = new AssessmentPanel(this, true);
-  ui_->gridFrame1->addWidget(assessment_, 2, 1);
+  assessment_ = new AssessmentPanel(this, true, 3);
+  ui_->gridFrame1->addWidget(assessment_, 2, 0, 1, 2);
+  // The details keep room for all the lines of a proposal (fourteen, and a blank one).
+  const QFontMetrics lines(ui_->txtShow->font());
+  ui_->txtShow->setMinimumHeight(16 * lines.lineSpacing() +
+                                 2 * static_cast<int>(ui_->txtShow->document()->documentMargin()) +
+                                 2 * ui_->txtShow->frameWidth() + 2);
 
   // txtDianliu_KeyPress, txtDianganliang_KeyPress: digits, point and backspace.
   InstallKeyFilter(ui_->txtDianliu, KeyRule::Numeric);

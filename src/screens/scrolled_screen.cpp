@@ -1,5 +1,6 @@
 #include "screens/scrolled_screen.h"
 
+#include <QEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -15,6 +16,14 @@ class ScreenScrollArea final : public QScrollArea {
     if (!widget()) return QScrollArea::sizeHint();
     const int frame = 2 * frameWidth();
     return widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) + QSize(frame, frame);
+  }
+
+ protected:
+  // The screen's layout keeps the hint it last asked for; a change of the content's layout
+  // (a panel added after the form was set up) must reach it.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+    return QScrollArea::eventFilter(watched, event);
   }
 };
 
