@@ -13,6 +13,7 @@
 
 #include "design/candidate_report.h"
 #include "screens/AssessmentPanel.h"
+#include "screens/design_export.h"
 #include "screens/platform.h"
 #include "screens/report_copy.h"
 #include "screens/svg_picture.h"
@@ -51,6 +52,12 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
   FitResultWidths();
   assessment_ = new AssessmentPanel(this, true, 3);
   ui_->gridFrame1->addWidget(assessment_, 2, 0, 1, 2);
+  ui_->reportButtonRow->addWidget(MakeExportButton(this, [this]() -> std::optional<ExportedDesign> {
+    const auto* design = std::get_if<CurveDesign>(&curveSubject_);
+    if (!design || report_.isEmpty()) return std::nullopt;
+    return ExportedDesign{*design, ReportLines(report_), assessment_->Lines(),
+                          assessment_->AmbientTemperature()};
+  }));
   // The details keep room for all the lines of a proposal (fourteen, and a blank one).
   const QFontMetrics lines(ui_->txtShow->font());
   ui_->txtShow->setMinimumHeight(16 * lines.lineSpacing() +

@@ -21,6 +21,7 @@
 #include "magnetics/evaluate_inductor.h"
 #include "screens/frmCurrentDensity.h"
 #include "screens/AssessmentPanel.h"
+#include "screens/design_export.h"
 #include "screens/platform.h"
 #include "screens/report_copy.h"
 #include "screens/scrolled_screen.h"
@@ -69,6 +70,12 @@ frmDiangan::frmDiangan(QWidget* parent)
 
   assessment_ = new AssessmentPanel(this, false);
   ui->layLeft->addWidget(assessment_);
+  ui->layReportButtons->addWidget(MakeExportButton(this, [this]() -> std::optional<ExportedDesign> {
+    const auto* design = std::get_if<CurveDesign>(&curveSubject_);
+    if (!design || report_.isEmpty()) return std::nullopt;
+    return ExportedDesign{*design, ReportLines(report_), assessment_->Lines(),
+                          assessment_->AmbientTemperature()};
+  }));
 
   // Wide enough for the report's rule line and the core's dimension lines without wrapping.
   const QFontMetrics metrics(ui->txtShow->font());

@@ -2,6 +2,8 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
+#include <QSaveFile>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QObject>
@@ -17,6 +19,11 @@ namespace {
 
 std::function<void(const ShownMessage&)>& MessageSink() {
   static std::function<void(const ShownMessage&)> sink;
+  return sink;
+}
+
+std::function<QString(const QString&)>& SaveFileSink() {
+  static std::function<QString(const QString&)> sink;
   return sink;
 }
 
@@ -90,6 +97,34 @@ bool RunModal(QWidget* owner, QDialog* dialog) {
   box->exec();
   delete box.data();  // null when it went with its owner
   return !owned || !alive.isNull();
+}
+
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                        const QString& filter) {
+  if (SaveFileSink()) return SaveFileSink()(proposed);
+  // Qt's own dialog, owned by no one who can vanish while it runs.
+  QFileDialog dialog(nullptr, caption, proposed, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setWindowModality(Qt::ApplicationModal);
+  if (parent) dialog.setWindowIcon(parent->windowIcon());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+void SetSaveFileSink(std::function<QString(const QString& proposed)> sink) {
+  SaveFileSink() = std::move(sink);
+}
+
+std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& contents) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  if (file.write(contents) != contents.size()) {
+    const QString error = file.errorString();
+    file.cancelWriting();
+    return error;
+  }
+  if (!file.commit()) return file.errorString();
+  return std::nullopt;
 }
 
 void SetMessageSink(std::function<void(const ShownMessage&)> sink) {

@@ -3,9 +3,11 @@
 // desktop, and key filters on fields. Each has a sink that tests install to read what
 // would have been shown or opened, instead of a modal box or a browser.
 #include <QMessageBox>
+#include <QByteArray>
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 class QDialog;
@@ -43,6 +45,18 @@ bool OpenWithDesktop(const QUrl& url);
 
 // Replaces the desktop (tests): the sink receives the address and says whether it was taken.
 void SetDesktopSink(std::function<bool(const QUrl&)> sink);
+
+// Asks for a file name to save to (a modal file dialog, which may outlive its parent: see
+// ShowMessage). Empty when the user cancelled.
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                        const QString& filter);
+
+// Replaces the file dialog (tests): the sink receives the proposed path and answers.
+void SetSaveFileSink(std::function<QString(const QString& proposed)> sink);
+
+// Writes the whole file or nothing: into a temporary file beside it, renamed over the
+// target only when everything was written. The error text when it failed.
+std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& contents);
 
 // Key filters. Only keys that type a character are judged (Enter and backspace included);
 // Tab, arrows, Delete and shortcuts such as Ctrl+V pass. Input methods are switched off on

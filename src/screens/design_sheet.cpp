@@ -1,0 +1,196 @@
+#include "screens/design_sheet.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QChartView>
+#include <QDate>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "screens/DesignCurves.h"
+#include "text/number_text.h"
+
+namespace qiro {
+namespace {
+
+QString Number(float value) { return QString::fromStdString(GeneralNumberText(value)); }
+
+QString Footer(int page, int pages) {
+  return QStringLiteral("QIROMagnetic %1 · %2 · %3/%4")
+      .arg(QStringLiteral(QIRO_VERSION), QDate::currentDate().toString(Qt::ISODate))
+      .arg(page)
+      .arg(pages);
+}
+
+QColor VerdictColour(const QString& line) {
+  if (line.contains(QStringLiteral("（过高）")) || line.contains(QStringLiteral("（过低）")))
+    return QColor(0xc4, 0x1e, 0x1e);
+  if (line.contains(QStringLiteral("（偏高）")) || line.contains(QStringLiteral("（偏低）")))
+    return QColor(0xb3, 0x59, 0x00);
+  if (line.contains(QStringLiteral("（正常）"))) return QColor(0x1b, 0x7a, 0x34);
+  return Qt::black;
+}
+
+// Writes lines top to bottom from y; each line is one text run, so a reader of the file
+// finds it whole. Returns the y below the last line.
+int Lines(QPainter& painter, int x, int y, const QStringList& lines, bool coloured = false) {
+  const QFontMetrics metrics(painter.font(), painter.device());
+  for (const QString& line : lines) {
+    painter.setPen(coloured ? VerdictColour(line) : QColor(Qt::black));
+    painter.drawText(x, y + metrics.ascent(), line);
+    y += metrics.lineSpacing();
+  }
+  painter.setPen(Qt::black);
+  return y;
+}
+
+int Heading(QPainter& painter, int x, int y, const QString& text, const QFont& base) {
+  QFont bold = base;
+  bold.setBold(true);
+  bold.setPointSizeF(base.pointSizeF() * 1.2);
+  painter.setFont(bold);
+  const QFontMetrics metrics(bold, painter.device());
+  painter.drawText(x, y + metrics.ascent(), text);
+  painter.setFont(base);
+  return y + metrics.lineSpacing() * 3 / 2;
+}
+
+}  // namespace
+
+DesignSheet MakeDesignSheet(const CurveDesign& d, const QStringList& report,
+                            const QStringList& assessment, double ambientTemperature) {
+  DesignSheet sheet;
+  const QString part = QString::fromStdString(d.Core.PartNumber);
+  sheet.title = QStringLiteral("电感设计：%1 × %2个磁芯，%3圈，线径%4 mm × %5根")
+                    .arg(part, Number(d.CoreCount))
+                    .arg(d.Turns)
+                    .arg(Number(d.WireDiameter))
+                    .arg(d.StrandCount);
+  sheet.inputs = {
+      QStringLiteral("磁芯型号：%1").arg(part),
+      QStringLiteral("磁芯个数：%1").arg(Number(d.CoreCount)),
+      QStringLiteral("平均电流：%1 A").arg(Number(d.AverageCurrent)),
+      QStringLiteral("峰值电流：%1 A").arg(Number(d.PeakCurrent)),
+      QStringLiteral("纹波电流：%1 A").arg(Number(d.RippleCurrent)),
+      QStringLiteral("频率：%1 kHz").arg(Number(d.FrequencyKHz)),
+      QStringLiteral("线径：%1 mm").arg(Number(d.WireDiameter)),
+      QStringLiteral("铜线根数：%1").arg(d.StrandCount),
+      QStringLiteral("绕线圈数：%1").arg(d.Turns),
+      QStringLiteral("环境温度：%1 °C").arg(QString::fromStdString(GeneralNumberText(ambientTemperature))),
+  };
+  sheet.report = report;
+  sheet.assessment = assessment;
+  sheet.curves = d;
+  sheet.ambientTemperature = ambientTemperature;
+  return sheet;
+}
+
+int PaintDesignSheet(const DesignSheet& sheet, QPagedPaintDevice& device) {
+  device.setPageSize(QPageSize(QPageSize::A4));
+  device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+  QPainter painter(&device);
+  if (!painter.isActive()) return 0;
+  const QRect page = painter.viewport();
+  const int pages = sheet.curves ? 2 : 1;
+  // The program's own font, which carries the Chinese glyphs; embedded in the file.
+  QFont base = QApplication::font();
+  base.setPointSizeF(9.5);
+  QFont small = base;
+  small.setPointSizeF(8);
+  const QFontMetrics footerMetrics(small, &device);
+  const int footerY = page.bottom() - footerMetrics.height();
+  auto footer = [&](int number) {
+    painter.setFont(small);
+    painter.setPen(Qt::darkGray);
+    painter.drawText(page.left(), footerY + footerMetrics.ascent(), Footer(number, pages));
+    painter.setPen(Qt::black);
+    painter.setFont(base);
+  };
+
+  // Page 1: title, inputs, report, assessment.
+  QFont title = base;
+  title.setPointSizeF(14);
+  title.setBold(true);
+  painter.setFont(title);
+  const QFontMetrics titleMetrics(title, &device);
+  painter.drawText(page.left(), page.top() + titleMetrics.ascent(), sheet.title);
+  int y = page.top() + titleMetrics.lineSpacing() * 2;
+  painter.setFont(base);
+  const int column = page.width() / 2;
+  const int top = y;
+  y = Heading(painter, page.left(), y, QStringLiteral("输入参数"), base);
+  y = Lines(painter, page.left(), y, sheet.inputs);
+  int right = Heading(painter, page.left() + column, top, QStringLiteral("设计评估"), base);
+  right = Lines(painter, page.left() + column, right, sheet.assessment, true);
+  y = std::max(y, right) + QFontMetrics(base, &device).lineSpacing();
+  y = Heading(painter, page.left(), y, QStringLiteral("计算结果"), base);
+  Lines(painter, page.left(), y, sheet.report);
+  footer(1);
+  if (!sheet.curves) return 1;
+
+  // Page 2: the curves window's charts, painted as vector graphics.
+  device.newPage();
+  y = Heading(painter, page.left(), page.top(), QStringLiteral("曲线"), base);
+  auto curves = std::make_unique<DesignCurves>(nullptr);
+  curves->setAttribute(Qt::WA_DontShowOnScreen);
+  curves->Follow(*sheet.curves);
+  curves->resize(1200, 1000);
+  curves->show();
+  QApplication::sendPostedEvents();
+  QList<QChartView*> views;
+  QStringList notes;
+  for (QChartView* view : curves->findChildren<QChartView*>()) {
+    if (view->isVisibleTo(curves.get())) views << view;
+  }
+  for (QLabel* label : curves->findChildren<QLabel*>()) {
+    if (label->objectName().endsWith(QStringLiteral("Note")) && label->isVisibleTo(curves.get()) &&
+        !label->text().isEmpty()) {
+      notes << label->text();
+    }
+  }
+  const int gap = page.width() / 40;
+  const int cellWidth = (page.width() - gap) / 2;
+  const int cellHeight = cellWidth * 3 / 4;
+  for (qsizetype i = 0; i < views.size(); ++i) {
+    const QRect target(page.left() + static_cast<int>(i % 2) * (cellWidth + gap),
+                       y + static_cast<int>(i / 2) * (cellHeight + gap), cellWidth, cellHeight);
+    if (target.bottom() > footerY) break;
+    QChartView* view = views[i];
+    view->resize(800, 600);
+    view->chart()->resize(view->size());
+    view->render(&painter, target, view->viewport()->rect());
+  }
+  const int rows = static_cast<int>((views.size() + 1) / 2);
+  y += rows * (cellHeight + gap);
+  if (!notes.isEmpty() && y < footerY) Lines(painter, page.left(), y, notes);
+  footer(2);
+  return 2;
+}
+
+QByteArray DesignSheetPdf(const DesignSheet& sheet) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(300);
+    writer.setTitle(sheet.title);
+    writer.setCreator(QStringLiteral("QIROMagnetic " QIRO_VERSION));
+    if (PaintDesignSheet(sheet, writer) == 0) return {};
+  }
+  return bytes;
+}
+
+QString DesignFileName(const CurveDesign& design, const QString& ending) {
+  QString part = QString::fromStdString(design.Core.PartNumber);
+  // A file name from a part number: nothing a file system or a shell would stumble on.
+  for (QChar& c : part) {
+    if (!(c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_'))) c = QLatin1Char('_');
+  }
+  return QStringLiteral("%1_%2T%3").arg(part).arg(design.Turns).arg(ending);
+}
+
+}  // namespace qiro
