@@ -82,6 +82,7 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
   connect(ui_->cmdCurves, &QAbstractButton::clicked, this, &frmCoreChoise::cmdCurves_Click);
   connect(ui_->cmdCopyReport, &QAbstractButton::clicked, this,
           &frmCoreChoise::cmdCopyReport_Click);
+  connect(ui_->cmdCompare, &QAbstractButton::clicked, this, &frmCoreChoise::cmdCompare_Click);
   new ReportCopy(ui_->txtShow, [this] { return report_; });
 }
 
@@ -142,6 +143,7 @@ void frmCoreChoise::ShowInputProblem(GroupedInputProblem problem) {
 void frmCoreChoise::cmdJiSuan_Click() {
   if (searching_) return;
   ui_->lstResut->clear();
+  ui_->cmdCompare->setEnabled(false);
   const GroupedInputs in = ReadGroupedInputs(ui_->txtDianliu->text().toStdString(),
                                              ui_->txtDianganliang->text().toStdString(),
                                              ui_->cmbCoreCount->currentText().toStdString(),
@@ -192,6 +194,8 @@ void frmCoreChoise::cmdJiSuan_Click() {
   for (const SelectionCandidate& candidate : SelectionResults)
     lines << QString::fromStdString(GroupedResultLine(candidate));
   ui_->lstResut->addItems(lines);
+  ui_->cmdCompare->setEnabled(!SelectionResults.empty());
+  if (compare_) compare_->Follow(SelectionResults);
   if (result.ok() && WindingMissesDensity(in.DensityChoice, result->Winding)) {
     if (!ShowMessage(this, tr("未找到满足您的电流密度常用铜线规格，您可以使用推荐线径或特殊规格铜线！"),
                      tr("警告"), QMessageBox::Information)) {
@@ -235,6 +239,14 @@ void frmCoreChoise::cmdCurves_Click() {
 }
 
 void frmCoreChoise::cmdCopyReport_Click() { CopyReport(report_); }
+
+void frmCoreChoise::cmdCompare_Click() {
+  if (!compare_) compare_ = new ProposalComparison(this);
+  compare_->Follow(SelectionResults);
+  compare_->show();
+  compare_->raise();
+  compare_->activateWindow();
+}
 
 void frmCoreChoise::cmdGaoji_Click() {}
 

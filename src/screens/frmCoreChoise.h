@@ -9,6 +9,7 @@
 #include "design/grouped_core_search.h"
 #include "design/selection_inputs.h"
 #include "screens/DesignCurves.h"
+#include "screens/ProposalComparison.h"
 
 namespace Ui {
 class frmCoreChoise;
@@ -46,6 +47,7 @@ class frmCoreChoise final : public QWidget {
   void lstResut_Click();
   void cmdCurves_Click();
   void cmdCopyReport_Click();
+  void cmdCompare_Click();
   void txtDianliu_GotFocus();
 
   void FitResultWidths();
@@ -64,6 +66,8 @@ class frmCoreChoise final : public QWidget {
   bool searching_ = false;
   bool stopRequested_ = false;
   std::chrono::milliseconds repaintInterval_{16};
+  // The comparison of the listed proposals, refilled by every search while it is open.
+  QPointer<ProposalComparison> compare_;
 };
 
 }  // namespace qiro
