@@ -1,8 +1,8 @@
 // Redrawing the design curves after an input change, offscreen: the toroid calculator with
 // its curves window open, one keystroke in the average current (the screen's whole cascade,
-// the three curves recomputed and handed to the charts) and the window painted at once.
-// Also the parts alone: the points of the three curves, and drawing a new design in the
-// window without the screen.
+// the four curves recomputed and handed to the charts) and the window painted at once.
+// Also the parts alone: the points of the curves, and drawing a new design in the window
+// without the screen.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "core-data/catalogue.h"
+#include "design/design_assessment.h"
 #include "design/design_curves.h"
 #include "screens/DesignCurves.h"
 #include "screens/frmDiangan.h"
@@ -111,10 +112,24 @@ void BM_MakeDesignCurves(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(qiro::MakeDesignCurves(design));
 }
 
+// The temperature-rise chart's points as the window draws them, each a whole assessment.
+void BM_TemperatureCurvePoints(benchmark::State& state) {
+  const auto set = qiro::MakeDesignCurves(WorkedDesign(10));
+  if (!set.ok()) qFatal("the worked design cannot be evaluated");
+  const int points = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(qiro::TemperatureRiseCurve(set->Evaluation, 25, points));
+  }
+}
+
 BENCHMARK(BM_InputChangeToRedrawnCurves)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InputChangeToCurvePoints)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FollowAndPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MakeDesignCurves)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TemperatureCurvePoints)
+    ->Arg(qiro::DesignCurves::kTemperaturePoints)
+    ->Arg(qiro::kCurvePoints)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -12,6 +12,8 @@
 #include <QLogValueAxis>
 #include <QPen>
 #include <QPointF>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScatterSeries>
 #include <QStackedWidget>
 #include <QValueAxis>
@@ -19,6 +21,7 @@
 #include <cmath>
 #include <utility>
 
+#include "screens/scrolled_screen.h"
 #include "text/number_text.h"
 #include "ui_DesignCurves.h"
 
@@ -74,17 +77,43 @@ QValueAxis* LinearAxis(const QString& title) {
 
 DesignCurves::DesignCurves(QWidget* owner)
     : QWidget(owner, Qt::Window), ui_(std::make_unique<Ui::DesignCurves>()) {
-  ui_->setupUi(this);
+  // Four charts need more room than a small screen at 200 % has: they scroll there.
+  SetUpScrolled(this, *ui_);
   setObjectName(QStringLiteral("DesignCurves"));
   setAttribute(Qt::WA_DeleteOnClose);
   // Closing the main window ends the program even while curves are open.
   setAttribute(Qt::WA_QuitOnClose, false);
   BuildCharts();
-  // Room for the axis labels and a legend of three entries in the window's own font.
+  // Room for the axis labels and a legend of four entries in the window's own font.
   const int line = fontMetrics().lineSpacing();
-  for (QChartView* view : {ui_->chartInductance, ui_->chartPermeability, ui_->chartLoss}) {
-    view->setMinimumSize(30 * line, 19 * line);
+  for (QChartView* view : {ui_->chartInductance, ui_->chartPermeability, ui_->chartLoss,
+                           ui_->chartTemperature}) {
+    view->setMinimumSize(kChartWidthLines * line, kChartLeastHeightLines * line);
   }
+}
+
+void DesignCurves::showEvent(QShowEvent* event) {
+  // Sized once, when first shown: only then do the hidden charts count in the layouts.
+  if (!sized_) {
+    sized_ = true;
+    FitToScreen();
+  }
+  QWidget::showEvent(event);
+}
+
+void DesignCurves::FitToScreen() {
+  // Opened with its two rows of charts at their comfortable height where the screen has
+  // room for it, else as large as the screen allows (with room for the window's frame),
+  // the charts scrolling inside.
+  const int line = fontMetrics().lineSpacing();
+  // The content's wish reaches the window's layout only through its scroll area.
+  findChild<QScrollArea*>(QStringLiteral("screenScroll"))->updateGeometry();
+  QSize size = sizeHint() +
+               QSize(0, 2 * (kChartComfortableHeightLines - kChartLeastHeightLines) * line);
+  if (const QScreen* shown = screen()) {
+    size = size.boundedTo(shown->availableGeometry().size() - QSize(line, 3 * line));
+  }
+  resize(size);
 }
 
 DesignCurves::~DesignCurves() = default;
@@ -171,6 +200,17 @@ void DesignCurves::BuildCharts() {
   frequencyAxis_ = LogAxis(tr("频率 (kHz)"), true);
   lossAxis_ = LogAxis(tr("磁芯损耗 (W)"), false);
   attach(loss_, frequencyAxis_, lossAxis_);
+
+  temperature_ = make(ui_->stkTemperature, ui_->pageTemperature, ui_->chartTemperature,
+                      ui_->labTemperaturePoints, ui_->labTemperatureNote,
+                      tr("温升与平均直流电流"));
+  temperature_.curve->setObjectName(QStringLiteral("seriesTemperature"));
+  temperature_.curve->setName(tr("温升 ΔT(I)"));
+  temperature_.first = marker(temperature_, "seriesTemperatureDesign", kAtAverage);
+  temperature_.first->setName(tr("平均电流"));
+  averageCurrentAxis_ = LinearAxis(tr("平均直流电流(A)"));
+  riseAxis_ = LinearAxis(tr("温升(°C)"));
+  attach(temperature_, averageCurrentAxis_, riseAxis_);
 }
 
 void DesignCurves::Follow(const CurveSubject& subject) {
@@ -184,7 +224,16 @@ void DesignCurves::Follow(const CurveSubject& subject) {
   }
 }
 
+bool DesignCurves::SetAmbientTemperature(double celsius) {
+  if (!(celsius >= kLowestAmbient && celsius <= kHighestAmbient)) return false;
+  if (celsius == ambient_) return true;
+  ambient_ = celsius;
+  if (evaluation_) DrawTemperature(*evaluation_);
+  return true;
+}
+
 void DesignCurves::ShowNote(const QString& note) {
+  evaluation_.reset();
   setWindowTitle(tr("设计曲线"));
   ui_->labDesign->setText(tr("没有可以绘制曲线的设计。"));
   ui_->labNote->setText(note);
@@ -216,6 +265,8 @@ void DesignCurves::ShowDesign(const CurveDesign& design) {
   DrawInductance(*set);
   DrawPermeability(*set);
   DrawLoss(*set);
+  evaluation_ = set->Evaluation;
+  DrawTemperature(*evaluation_);
   ui_->stkCurves->setCurrentWidget(ui_->pageCharts);
 }
 
@@ -318,6 +369,65 @@ void DesignCurves::DrawLoss(const DesignCurveSet& set) {
   const auto [yFrom, yTo] = Decades(low, high);
   lossAxis_->setRange(yFrom, yTo);
   loss_.stack->setCurrentWidget(loss_.page);
+}
+
+void DesignCurves::DrawTemperature(const InductorEvaluation& design) {
+  const TemperatureCurve c = TemperatureRiseCurve(design, ambient_, kTemperaturePoints);
+  // The design's own refusal holds for the whole curve: its winding and core stay the same.
+  switch (c.DesignRefusal) {
+    case AssessmentRefusal::None:
+      break;
+    case AssessmentRefusal::WindingDoesNotFit:
+      ShowPlotNote(temperature_, tr("绕组放不进磁芯内孔，无法估算温升"));
+      return;
+    case AssessmentRefusal::LossOutsideModel:
+      ShowPlotNote(temperature_, tr("磁损超出损耗模型范围，无法估算温升"));
+      return;
+    case AssessmentRefusal::NoSteadyTemperature:
+      ShowPlotNote(temperature_, tr("温度不收敛，无法估算温升"));
+      return;
+    case AssessmentRefusal::InvalidInput:
+      ShowPlotNote(temperature_, tr("无法估算温升"));
+      return;
+  }
+  if (!c.Design) {
+    ShowPlotNote(temperature_, tr("无法估算温升"));
+    return;
+  }
+  if (c.Gap != CurveGap::None || c.Points.empty()) {
+    ShowPlotNote(temperature_, tr("平均电流和峰值电流都不大于0，没有可绘制的电流范围。"));
+    return;
+  }
+  temperature_.curve->replace(Points(c.Points));
+  temperature_.first->replace({QPointF(c.Design->X, c.Design->Y)});
+  QString points;
+  // Without a frequency or a ripple the core and the copper lose nothing to the ripple.
+  if (!(design.FrequencyKHz > 0) && !(design.RippleCurrent > 0)) {
+    points = tr("（方案不含频率和纹波：仅直流铜损）");
+  } else if (!(design.FrequencyKHz > 0)) {
+    points = tr("（频率为0：仅直流铜损）");
+  } else if (!(design.RippleCurrent > 0)) {
+    points = tr("（纹波电流为0：仅直流铜损）");
+  }
+  const double rise = c.Design->Y;
+  points += tr("环境温度 %1°C；平均电流 %2A：温升 %3°C（%4），绕组温度 %5°C")
+                .arg(QString::fromStdString(GeneralNumberText(ambient_)),
+                     Fixed(c.Design->X, "0.00"), Fixed(rise, "0.0"),
+                     QString::fromUtf8(VerdictWord(RateTemperatureRise(rise))),
+                     Fixed(ambient_ + rise, "0.0"));
+  if (c.Incomplete) points += tr("；部分电流下无法估算温升，这些电流未绘出");
+  temperature_.points->setText(points);
+  double right = c.Design->X;
+  double top = c.Design->Y;
+  for (const CurvePoint& p : c.Points) {
+    right = std::max(right, p.X);
+    top = std::max(top, p.Y);
+  }
+  averageCurrentAxis_->setRange(0, right > 0 ? right : 1);
+  averageCurrentAxis_->applyNiceNumbers();
+  riseAxis_->setRange(0, top > 0 ? top * 1.1 : 1);
+  riseAxis_->applyNiceNumbers();
+  temperature_.stack->setCurrentWidget(temperature_.page);
 }
 
 }  // namespace qiro

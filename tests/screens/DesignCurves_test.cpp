@@ -5,10 +5,16 @@
 #include <QAbstractAxis>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QValueAxis>
 #include <QtTest>
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include "core-data/catalogue.h"
+#include "design/design_assessment.h"
 #include "curves_test_support.h"
 #include "screens/monkey.h"
 
@@ -43,6 +49,13 @@ class DesignCurvesTest : public QObject {
       const CurvePoint& p = expected[static_cast<std::size_t>(i)];
       QVERIFY2(shown[i] == QPointF(p.X, p.Y), qPrintable(QStringLiteral("%1 point %2").arg(series).arg(i)));
     }
+  }
+
+  // The temperature-rise curve the window should draw for the design at that ambient.
+  static TemperatureCurve ExpectedRise(const CurveDesign& design, double ambient) {
+    const auto set = MakeDesignCurves(design);
+    if (!set.ok()) qFatal("the design cannot be evaluated");
+    return TemperatureRiseCurve(set->Evaluation, ambient, DesignCurves::kTemperaturePoints);
   }
 
   static QStringList AxisTitles(QWidget* window, const char* chart) {
@@ -106,12 +119,16 @@ class DesignCurvesTest : public QObject {
     QCOMPARE(AxisTitles(window_.get(), "chartPermeability"),
              (QStringList{"磁场强度 H (Oe)", "剩余磁导率 (%)"}));
     QCOMPARE(AxisTitles(window_.get(), "chartLoss"), (QStringList{"频率 (kHz)", "磁芯损耗 (W)"}));
+    QCOMPARE(AxisTitles(window_.get(), "chartTemperature"),
+             (QStringList{"平均直流电流(A)", "温升(°C)"}));
     QCOMPARE(LegendLabels(window_.get(), "chartInductance"),
              (QStringList{"电感量 L(I)", "L@0A", "平均电流", "峰值电流"}));
     QCOMPARE(LegendLabels(window_.get(), "chartPermeability"),
              (QStringList{"KMA μ60", "平均电流", "峰值电流"}));
     QCOMPARE(LegendLabels(window_.get(), "chartLoss"), (QStringList{"磁芯损耗", "工作频率"}));
-    for (const char* name : {"chartInductance", "chartPermeability", "chartLoss"}) {
+    QCOMPARE(LegendLabels(window_.get(), "chartTemperature"),
+             (QStringList{"温升 ΔT(I)", "平均电流"}));
+    for (const char* name : {"chartInductance", "chartPermeability", "chartLoss", "chartTemperature"}) {
       QChart* chart = window_->findChild<QChartView*>(QString::fromLatin1(name))->chart();
       QVERIFY(chart->legend()->isVisible());
       QVERIFY(!chart->title().isEmpty());
@@ -119,18 +136,141 @@ class DesignCurvesTest : public QObject {
   }
 
   void readableAtTwiceTheScale() {
-    // This program runs at QT_SCALE_FACTOR=2 (see main below).
+    // This program runs at QT_SCALE_FACTOR=2 (see main below), on a screen of 400×300
+    // device-independent pixels: the window opens smaller than the charts need and scrolls.
+    // Here it gets the room of a 2560×1600 screen at 200 %.
     window_->Follow(Worked());
+    window_->resize(1200, 760);
     QCoreApplication::processEvents();
     QCOMPARE(window_->devicePixelRatioF(), 2.0);
     const QPixmap picture = window_->grab();
     QCOMPARE(picture.devicePixelRatio(), 2.0);
     QCOMPARE(picture.width(), 2 * window_->width());
     // Each plot keeps a useful size inside its chart: titles, axes and legend leave room.
-    for (const char* name : {"chartInductance", "chartPermeability", "chartLoss"}) {
+    for (const char* name : {"chartInductance", "chartPermeability", "chartLoss", "chartTemperature"}) {
       QChart* chart = window_->findChild<QChartView*>(QString::fromLatin1(name))->chart();
       QVERIFY2(chart->plotArea().width() > 200 && chart->plotArea().height() > 120,
                qPrintable(QStringLiteral("%1: %2 x %3 in %4 x %5").arg(name).arg(chart->plotArea().width()).arg(chart->plotArea().height()).arg(chart->size().width()).arg(chart->size().height())));
+    }
+  }
+
+  void drawsTheTemperatureRiseAgainstTheAverageCurrent() {
+    const CurveDesign design = Worked();
+    window_->Follow(design);
+    const TemperatureCurve expected = ExpectedRise(design, 25);
+    QVERIFY(expected.Design && !expected.Incomplete);
+    QCOMPARE(ChartNote(window_.get(), "stkTemperature"), QString());
+    CompareSeries(window_.get(), "chartTemperature", "seriesTemperature", expected.Points);
+    // From no current to twice the peak current. Without DC the ripple's core and AC copper
+    // loss still heat the part; at twice the peak the DC copper loss dominates.
+    const QList<QPointF> shown = PointsOf(window_.get(), "chartTemperature", "seriesTemperature");
+    QCOMPARE(shown.size(), static_cast<qsizetype>(DesignCurves::kTemperaturePoints));
+    QCOMPARE(shown.front().x(), 0.0);
+    QCOMPARE(shown.back().x(), static_cast<double>(2 * 14.14f));
+    QVERIFY(shown.front().y() > 0);
+    QVERIFY(shown.back().y() > 4 * expected.Design->Y);
+    // The design's own point: its average current and the rise its assessment gives.
+    const auto set = MakeDesignCurves(design);
+    const auto own = AssessDesign(set->Evaluation, 25);
+    QVERIFY(own.ok());
+    const QList<QPointF> marked = PointsOf(window_.get(), "chartTemperature", "seriesTemperatureDesign");
+    QCOMPARE(marked, (QList<QPointF>{QPointF(10.0, own->TemperatureRise)}));
+    QVERIFY(SeriesIn(window_.get(), "chartTemperature", "seriesTemperatureDesign")->isVisible());
+    // About 90 °C over 25 °C: the README's worked design runs too hot.
+    QVERIFY(own->TemperatureRise > 85 && own->TemperatureRise < 95);
+    QCOMPARE(LabelText(window_.get(), "labTemperaturePoints"),
+             QStringLiteral("环境温度 25°C；平均电流 10.00A：温升 %1°C（过高），绕组温度 %2°C")
+                 .arg(QString::number(own->TemperatureRise, 'f', 1),
+                      QString::number(25 + own->TemperatureRise, 'f', 1)));
+    // The point sits on the curve's range, inside the axes.
+    auto* view = window_->findChild<QChartView*>(QStringLiteral("chartTemperature"));
+    const auto axes = view->chart()->axes();
+    QVERIFY(static_cast<QValueAxis*>(axes[0])->max() >= shown.back().x());
+    QVERIFY(static_cast<QValueAxis*>(axes[1])->max() >= shown.back().y());
+  }
+
+  void theTemperatureChartFollowsTheAmbient() {
+    const CurveDesign design = Worked();
+    window_->Follow(design);
+    QCOMPARE(window_->AmbientTemperature(), 25.0);
+    QVERIFY(window_->SetAmbientTemperature(60));
+    CompareSeries(window_.get(), "chartTemperature", "seriesTemperature", ExpectedRise(design, 60).Points);
+    QVERIFY(LabelText(window_.get(), "labTemperaturePoints").startsWith(QStringLiteral("环境温度 60°C；")));
+    // Hotter copper loses more, so the same design rises further.
+    const auto atRoomTemperature = ExpectedRise(design, 25).Design;
+    QVERIFY(atRoomTemperature);
+    QVERIFY(PointsOf(window_.get(), "chartTemperature", "seriesTemperatureDesign")[0].y() >
+            atRoomTemperature->Y);
+    // What an ambient field refuses leaves the chart as it was.
+    const QList<QPointF> before = PointsOf(window_.get(), "chartTemperature", "seriesTemperature");
+    for (const double refused : {std::numeric_limits<double>::quiet_NaN(),
+                                 std::numeric_limits<double>::infinity(), -60.5, 200.5}) {
+      QVERIFY(!window_->SetAmbientTemperature(refused));
+      QCOMPARE(window_->AmbientTemperature(), 60.0);
+      QCOMPARE(PointsOf(window_.get(), "chartTemperature", "seriesTemperature"), before);
+    }
+    QVERIFY(window_->SetAmbientTemperature(-60));
+    QVERIFY(window_->SetAmbientTemperature(200));
+    QVERIFY(LabelText(window_.get(), "labTemperaturePoints").startsWith(QStringLiteral("环境温度 200°C；")));
+    // Set while no design is shown, the ambient holds for the next design.
+    window_->Follow(QStringLiteral("当前输入无法计算"));
+    QVERIFY(window_->SetAmbientTemperature(-20.5));
+    CurveDesign next = design;
+    next.Turns = 30;
+    window_->Follow(next);
+    CompareSeries(window_.get(), "chartTemperature", "seriesTemperature", ExpectedRise(next, -20.5).Points);
+    QVERIFY(LabelText(window_.get(), "labTemperaturePoints").startsWith(QStringLiteral("环境温度 -20.5°C；")));
+    QCOMPARE(FalseShownText(window_.get(), {}), QString());
+  }
+
+  void aWindingThatDoesNotFitIsANoteInsteadOfTheTemperatureChart() {
+    CurveDesign design = Worked();
+    design.Turns = 381;  // 1 mm wire: more than the hole of KMA157060 holds
+    window_->Follow(design);
+    QCOMPARE(WindowNote(window_.get()), QString());
+    QCOMPARE(ChartNote(window_.get(), "stkTemperature"),
+             QStringLiteral("绕组放不进磁芯内孔，无法估算温升"));
+    QVERIFY(!window_->findChild<QChartView*>(QStringLiteral("chartTemperature"))->isVisible());
+    // The other charts do not depend on the winding's room.
+    QCOMPARE(ChartNote(window_.get(), "stkInductance"), QString());
+    QCOMPARE(ChartNote(window_.get(), "stkLoss"), QString());
+    // A new ambient does not bring back a chart of a design that cannot be assessed.
+    QVERIFY(window_->SetAmbientTemperature(40));
+    QCOMPARE(ChartNote(window_.get(), "stkTemperature"),
+             QStringLiteral("绕组放不进磁芯内孔，无法估算温升"));
+    QCOMPARE(FalseShownText(window_.get(), {}), QString());
+    window_->Follow(Worked());
+    QCOMPARE(ChartNote(window_.get(), "stkTemperature"), QString());
+    CompareSeries(window_.get(), "chartTemperature", "seriesTemperature", ExpectedRise(Worked(), 40).Points);
+  }
+
+  void fitsASmallScreenAndScrollsAtTwiceTheScale() {
+    window_->Follow(Worked());
+    QCoreApplication::processEvents();
+    // At 100 % the four charts fit a 1280×720 screen (with room for the window's frame and a
+    // panel) without scrolling: their least size, in device-independent pixels, is the same
+    // at every scale.
+    auto* content = window_->findChild<QWidget*>(QStringLiteral("screenContent"));
+    QVERIFY(content);
+    const QSize least = content->minimumSizeHint();
+    QVERIFY2(least.width() <= 1260 && least.height() <= 640,
+             qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+    // At 200 % that screen is 640×360: the window still fits, and the charts scroll.
+    const QSize windowLeast = window_->minimumSizeHint().expandedTo(window_->minimumSize());
+    QVERIFY(windowLeast.width() <= 620 && windowLeast.height() <= 330);
+    window_->resize(620, 330);
+    QCoreApplication::processEvents();
+    auto* scroll = window_->findChild<QScrollArea*>(QStringLiteral("screenScroll"));
+    QVERIFY(scroll);
+    QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
+    // Nothing is squeezed below its least size: it scrolls instead, and each plot keeps
+    // several lines of height inside its chart.
+    QVERIFY(content->height() >= least.height() && content->width() >= least.width());
+    const int line = window_->fontMetrics().lineSpacing();
+    for (const char* name : {"chartInductance", "chartPermeability", "chartLoss", "chartTemperature"}) {
+      QChart* chart = window_->findChild<QChartView*>(QString::fromLatin1(name))->chart();
+      QVERIFY2(chart->plotArea().width() > 20 * line && chart->plotArea().height() > 5 * line,
+               qPrintable(QStringLiteral("%1: %2 x %3, line %4").arg(name).arg(chart->plotArea().width()).arg(chart->plotArea().height()).arg(line)));
     }
   }
 
@@ -161,6 +301,17 @@ class DesignCurvesTest : public QObject {
     QVERIFY(ChartNote(window_.get(), "stkLoss").contains(QStringLiteral("没有损耗曲线")));
     QCOMPARE(ChartNote(window_.get(), "stkInductance"), QString());
     QCOMPARE(ChartNote(window_.get(), "stkPermeability"), QString());
+    // A proposal of the selection screen carries neither: the copper's DC loss still heats it.
+    QCOMPARE(ChartNote(window_.get(), "stkTemperature"), QString());
+    QVERIFY(LabelText(window_.get(), "labTemperaturePoints")
+                .startsWith(QStringLiteral("（方案不含频率和纹波：仅直流铜损）环境温度 25°C；")));
+    CompareSeries(window_.get(), "chartTemperature", "seriesTemperature", ExpectedRise(design, 25).Points);
+    const auto set = MakeDesignCurves(design);
+    const auto own = AssessDesign(set->Evaluation, 25);
+    QCOMPARE(own->CoreLoss, 0.0);
+    QCOMPARE(own->CopperLossAc, 0.0);
+    QCOMPARE(PointsOf(window_.get(), "chartTemperature", "seriesTemperatureDesign"),
+             (QList<QPointF>{QPointF(10.0, own->TemperatureRise)}));
     // A later design with ripple brings the loss chart back.
     window_->Follow(Worked());
     QCOMPARE(ChartNote(window_.get(), "stkLoss"), QString());
@@ -185,6 +336,9 @@ class DesignCurvesTest : public QObject {
     window_->Follow(design);
     QVERIFY(LabelText(window_.get(), "labLossPoints").contains(QStringLiteral("工作频率 350kHz 不在损耗模型范围内")));
     QVERIFY(!SeriesIn(window_.get(), "chartLoss", "seriesLossDesign")->isVisible());
+    // A negative core loss heats nothing: the rise cannot be estimated.
+    QCOMPARE(ChartNote(window_.get(), "stkTemperature"),
+             QStringLiteral("磁损超出损耗模型范围，无法估算温升"));
     QCOMPARE(FalseShownText(window_.get(), {}), QString());
   }
 
@@ -196,7 +350,7 @@ class DesignCurvesTest : public QObject {
       design.RippleCurrent = current;
       window_->Follow(design);
       QCOMPARE(FalseShownText(window_.get(), {}), QString());
-      for (const char* chart : {"chartInductance", "chartPermeability", "chartLoss"}) {
+      for (const char* chart : {"chartInductance", "chartPermeability", "chartLoss", "chartTemperature"}) {
         auto* view = window_->findChild<QChartView*>(QString::fromLatin1(chart));
         for (QAbstractSeries* s : view->chart()->series()) {
           for (const QPointF& p : static_cast<QXYSeries*>(s)->points()) {
