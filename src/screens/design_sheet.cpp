@@ -4,6 +4,9 @@
 #include <QBuffer>
 #include <QChartView>
 #include <QDate>
+#include <QFontDatabase>
+#include <QRawFont>
+#include <map>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPageSize>
@@ -58,6 +61,95 @@ int Heading(QPainter& painter, int x, int y, const QString& text, const QFont& b
   return y + metrics.lineSpacing() * 3 / 2;
 }
 
+// The Simplified Chinese family of the sheet, embedded in the file so it prints anywhere.
+QString ChineseFamily() {
+  const QStringList families = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+  for (const char* preferred : {"Noto Sans CJK SC", "Noto Sans SC", "WenQuanYi Micro Hei"}) {
+    if (families.contains(QString::fromLatin1(preferred))) return QString::fromLatin1(preferred);
+  }
+  return QApplication::font().family();
+}
+
+// Latin letters and digits from a Latin family: the CJK font shapes some digit runs with
+// glyphs that its character map does not name, and a reader of the file would lose them.
+QFont SheetFont() {
+  QFont font = QApplication::font();
+  font.setFamilies({QStringLiteral("DejaVu Sans"), ChineseFamily()});
+  font.setPointSizeF(9.5);
+  return font;
+}
+
+// For each radical whose glyph the font shares with an ideograph, that ideograph: "⾼"
+// (U+2FBC) is drawn as "高" (U+9AD8). Unicode names some of these pairs; the font all of them.
+class IdeographOfRadical {
+ public:
+  explicit IdeographOfRadical(const QFont& font) : raw_(QRawFont::fromFont(font)) {}
+  char16_t operator()(char16_t code) {
+    if (code < 0x2E80 || code > 0x2FDF) return code;
+    const QString decomposed = QChar(code).decomposition();
+    if (decomposed.size() == 1) return decomposed.at(0).unicode();
+    if (!raw_.isValid()) return code;
+    if (byGlyph_.empty()) {
+      QString ideographs;
+      for (char16_t c = 0x4E00; c <= 0x9FFF; ++c) ideographs.append(QChar(c));
+      const QList<quint32> glyphs = raw_.glyphIndexesForString(ideographs);
+      for (qsizetype i = glyphs.size() - 1; i >= 0; --i) {
+        if (glyphs[i] != 0) byGlyph_[glyphs[i]] = static_cast<char16_t>(0x4E00 + i);
+      }
+    }
+    const QList<quint32> glyph = raw_.glyphIndexesForString(QString(QChar(code)));
+    if (glyph.isEmpty() || glyph.first() == 0) return code;
+    const auto found = byGlyph_.find(glyph.first());
+    return found == byGlyph_.end() ? code : found->second;
+  }
+
+ private:
+  QRawFont raw_;
+  std::map<quint32, char16_t> byGlyph_;
+};
+
+// The CJK font draws a radical and its ideograph with one glyph, and the PDF writer names
+// that glyph by the lowest code point that uses it: the radical. Text copied or searched in
+// the file would then read "⾼度" for "高度". The destinations of each ToUnicode map are put
+// right in place; every code keeps its four hex digits, so no offset in the file moves.
+void RestoreIdeographs(QByteArray& pdf, IdeographOfRadical& ideographOf) {
+  qsizetype at = 0;
+  while ((at = pdf.indexOf("begincmap", at)) >= 0) {
+    const qsizetype end = pdf.indexOf("endcmap", at);
+    if (end < 0) return;
+    bool inRange = false;
+    bool inChar = false;
+    qsizetype line = at;
+    while (line < end) {
+      qsizetype next = pdf.indexOf('\n', line);
+      if (next < 0 || next > end) next = end;
+      const QByteArray text = pdf.mid(line, next - line);
+      if (text.endsWith("beginbfrange")) inRange = true;
+      if (text.endsWith("endbfrange")) inRange = false;
+      if (text.endsWith("beginbfchar")) inChar = true;
+      if (text.endsWith("endbfchar")) inChar = false;
+      if ((inRange || inChar) && text.startsWith('<')) {
+        // Sources first (two in a range, one for a single code), then destinations.
+        int token = 0;
+        const int sources = inRange ? 2 : 1;
+        for (qsizetype i = line; i + 5 < next; ++i) {
+          if (pdf.at(i) != '<' || pdf.at(i + 5) != '>') continue;
+          if (token++ < sources) continue;
+          bool ok = false;
+          const uint code = pdf.mid(i + 1, 4).toUInt(&ok, 16);
+          if (!ok) continue;
+          const char16_t unified = ideographOf(static_cast<char16_t>(code));
+          if (unified != code) {
+            pdf.replace(i + 1, 4, QByteArray::number(unified, 16).toUpper().rightJustified(4, '0'));
+          }
+        }
+      }
+      line = next + 1;
+    }
+    at = end;
+  }
+}
+
 }  // namespace
 
 DesignSheet MakeDesignSheet(const CurveDesign& d, const QStringList& report,
@@ -95,9 +187,7 @@ int PaintDesignSheet(const DesignSheet& sheet, QPagedPaintDevice& device) {
   if (!painter.isActive()) return 0;
   const QRect page = painter.viewport();
   const int pages = sheet.curves ? 2 : 1;
-  // The program's own font, which carries the Chinese glyphs; embedded in the file.
-  QFont base = QApplication::font();
-  base.setPointSizeF(9.5);
+  const QFont base = SheetFont();
   QFont small = base;
   small.setPointSizeF(8);
   const QFontMetrics footerMetrics(small, &device);
@@ -136,6 +226,7 @@ int PaintDesignSheet(const DesignSheet& sheet, QPagedPaintDevice& device) {
   y = Heading(painter, page.left(), page.top(), QStringLiteral("曲线"), base);
   auto curves = std::make_unique<DesignCurves>(nullptr);
   curves->setAttribute(Qt::WA_DontShowOnScreen);
+  curves->SetAmbientTemperature(sheet.ambientTemperature);
   curves->Follow(*sheet.curves);
   curves->resize(1200, 1000);
   curves->show();
@@ -153,13 +244,14 @@ int PaintDesignSheet(const DesignSheet& sheet, QPagedPaintDevice& device) {
   }
   const int gap = page.width() / 40;
   const int cellWidth = (page.width() - gap) / 2;
-  const int cellHeight = cellWidth * 3 / 4;
+  const int cellHeight = cellWidth * 10 / 13;
   for (qsizetype i = 0; i < views.size(); ++i) {
     const QRect target(page.left() + static_cast<int>(i % 2) * (cellWidth + gap),
                        y + static_cast<int>(i / 2) * (cellHeight + gap), cellWidth, cellHeight);
     if (target.bottom() > footerY) break;
     QChartView* view = views[i];
-    view->resize(800, 600);
+    // About the size it has on screen, so its text keeps a readable size on paper.
+    view->resize(520, 400);
     view->chart()->resize(view->size());
     view->render(&painter, target, view->viewport()->rect());
   }
@@ -181,6 +273,8 @@ QByteArray DesignSheetPdf(const DesignSheet& sheet) {
     writer.setCreator(QStringLiteral("QIROMagnetic " QIRO_VERSION));
     if (PaintDesignSheet(sheet, writer) == 0) return {};
   }
+  IdeographOfRadical ideographOf{QFont(ChineseFamily())};
+  RestoreIdeographs(bytes, ideographOf);
   return bytes;
 }
 

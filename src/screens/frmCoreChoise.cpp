@@ -58,6 +58,10 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
     return ExportedDesign{*design, ReportLines(report_), assessment_->Lines(),
                           assessment_->AmbientTemperature()};
   }));
+  // The curves window's temperature chart uses the panel's ambient.
+  connect(assessment_, &AssessmentPanel::ambientTemperatureChanged, this, [this](double ambient) {
+    if (curves_) curves_->SetAmbientTemperature(ambient);
+  });
   // The details keep room for all the lines of a proposal (fourteen, and a blank one).
   const QFontMetrics lines(ui_->txtShow->font());
   ui_->txtShow->setMinimumHeight(16 * lines.lineSpacing() +
@@ -232,6 +236,7 @@ void frmCoreChoise::lstResut_Click() {
 
 void frmCoreChoise::cmdCurves_Click() {
   if (!curves_) curves_ = new DesignCurves(this);
+  curves_->SetAmbientTemperature(assessment_->AmbientTemperature());
   curves_->Follow(curveSubject_);
   curves_->show();
   curves_->raise();

@@ -76,6 +76,10 @@ frmDiangan::frmDiangan(QWidget* parent)
     return ExportedDesign{*design, ReportLines(report_), assessment_->Lines(),
                           assessment_->AmbientTemperature()};
   }));
+  // The curves window's temperature chart uses the panel's ambient.
+  connect(assessment_, &AssessmentPanel::ambientTemperatureChanged, this, [this](double ambient) {
+    if (curves_) curves_->SetAmbientTemperature(ambient);
+  });
 
   // Wide enough for the report's rule line and the core's dimension lines without wrapping.
   const QFontMetrics metrics(ui->txtShow->font());
@@ -446,6 +450,7 @@ void frmDiangan::FollowDesign(const CurveSubject& subject) {
 
 void frmDiangan::cmdCurves_Click() {
   if (!curves_) curves_ = new DesignCurves(this);
+  curves_->SetAmbientTemperature(assessment_->AmbientTemperature());
   curves_->Follow(curveSubject_);
   curves_->show();
   curves_->raise();
