@@ -244,7 +244,9 @@ Outcome<SpiceModel> MakeSpiceModel(const InductorEvaluation& e, std::string_view
        " * i + sum of c * (abs(i - x) - abs(i + x)), one term\n";
   t += "* per breakpoint x; 1 uF turns d(lambda)/dt into a current, which a CCVS puts across\n";
   t += "* the pins. Uses only R, C, V, H and a B source V = expression with abs() and i(), so it\n";
-  t += "* runs in ngspice and other SPICE programs with behavioural sources.\n";
+  t += "* runs in ngspice and other SPICE programs with behavioural sources. Driven by voltages,\n";
+  t += "* as in a converter, any integration method does. A current source with sharp corners\n";
+  t += "* forcing the current makes trapezoidal integration ring; method=gear damps that.\n";
   t += ".subckt " + name + " 1 2\n";
   t += "Rdc 1 3 " + ModelNumber(resistance) + "\n";
   t += "Vsense 3 4 0\n";

@@ -288,8 +288,16 @@ TEST_F(SpiceModelTest, HeaderSaysWhatWasDesignedAndWhatIsLeftOut) {
         "* Design currents: average 10 A, peak 14.14 A\n",
         "within 0.2 % for\n* -42.42000103 A <= I <= 42.42000103 A (3 x the larger",
         "so the model has no step at 0 A.\n", "Not in the model: core loss",
-        "Rdc 1 3 0.0494484176636\n"})
+        "Rdc 1 3 0.0494484176636\n", "B source V = expression with abs() and i()",
+        "runs in ngspice and other SPICE programs with behavioural sources",
+        "method=gear damps that.\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line;
+  // Only constructs every behavioural source knows: no table functions, no conditionals.
+  std::string lower = text;
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (const char* word : {"pwl", "table", "if(", "?", "{"})
+    EXPECT_EQ(lower.find(word, text.find(".subckt")), std::string::npos) << word;
   // Every line before the subcircuit is a comment, and the text is plain ASCII.
   EXPECT_EQ(text.find("\n.subckt"), text.find("\n."));
   for (std::size_t at = 0; at < text.find(".subckt"); at = text.find('\n', at) + 1)
