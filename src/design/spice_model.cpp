@@ -241,9 +241,9 @@ Outcome<SpiceModel> MakeSpiceModel(const InductorEvaluation& e, std::string_view
   t += "*\n";
   t += "* How it works: node flux carries the flux linkage lambda(i) in uWb, written exactly as\n";
   t += "* the piecewise-linear lambda = " + ModelNumber(lEnd) +
-       " * i + sum of c * (abs(i - x) - abs(i + x)), one term\n";
-  t += "* per breakpoint x; 1 uF turns d(lambda)/dt into a current, which a CCVS puts across\n";
-  t += "* the pins. Uses only R, C, V, H and a B source V = expression with abs() and i(), so it\n";
+       " * i + sum of c * (abs(i - x) - abs(i + x)),\n";
+  t += "* one term per breakpoint x; 1 uF turns d(lambda)/dt into a current, which a CCVS puts\n";
+  t += "* across the pins. Uses only R, C, V, H and a B source V = expression with abs() and i(), so it\n";
   t += "* runs in ngspice and other SPICE programs with behavioural sources. Driven by voltages,\n";
   t += "* as in a converter, any integration method does. A current source with sharp corners\n";
   t += "* forcing the current makes trapezoidal integration ring; method=gear damps that.\n";
