@@ -90,8 +90,8 @@ TEST_P(NgspiceTest, SimulatedInductanceAndResistanceAreTheReports) {
   fs::create_directories(dir);
   std::ofstream(dir / "model.lib") << model->Text;
 
-  // A ramp from -X to +X in 1 μs; method=gear, because the table's corners make
-  // trapezoidal integration ring under a forced current.
+  // A ramp from -X to +X in 1 μs; method=gear, because the corners of the piecewise-linear
+  // λ make trapezoidal integration ring under a forced current (by a few percent).
   const double x = 1.5 * std::max(e->AverageCurrent, e->PeakCurrent);
   const double duration = 1e-6;
   const double slope = 2 * x / duration;  // A/s
