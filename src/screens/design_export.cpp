@@ -109,9 +109,10 @@ QWidget* MakeExportButton(QWidget* screen,
     if (PrintSink()) {
       accepted = PrintSink()(printer);
     } else {
-      // Owned by no one who can vanish while it runs.
-      QPrintDialog dialog(&printer, nullptr);
-      accepted = dialog.exec() == QDialog::Accepted;
+      // On the heap, like a message box: it closes with its screen.
+      const QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, screen);
+      accepted = dialog->exec() == QDialog::Accepted && dialog;
+      delete dialog.data();
     }
     if (!accepted || !alive) return;
     if (PaintDesignSheet(SheetOf(*d), printer) == 0) {

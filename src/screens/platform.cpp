@@ -102,13 +102,14 @@ bool RunModal(QWidget* owner, QDialog* dialog) {
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                         const QString& filter) {
   if (SaveFileSink()) return SaveFileSink()(proposed);
-  // Qt's own dialog, owned by no one who can vanish while it runs.
-  QFileDialog dialog(nullptr, caption, proposed, filter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setWindowModality(Qt::ApplicationModal);
-  if (parent) dialog.setWindowIcon(parent->windowIcon());
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first();
+  // On the heap, like a message box: it closes with its screen, and the answer is then none.
+  const QPointer<QFileDialog> dialog = new QFileDialog(parent, caption, proposed, filter);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  const bool accepted = dialog->exec() == QDialog::Accepted;
+  if (!dialog) return {};
+  const QStringList chosen = dialog->selectedFiles();
+  delete dialog.data();
+  return accepted && !chosen.isEmpty() ? chosen.first() : QString();
 }
 
 void SetSaveFileSink(std::function<QString(const QString& proposed)> sink) {

@@ -14,6 +14,9 @@
 #include <QTextDocument>
 #include <QTest>
 #include <QTextEdit>
+#include <QToolButton>
+#include <QMenu>
+#include <QAction>
 #include <QWidget>
 #include <cfloat>
 #include <random>
@@ -92,6 +95,16 @@ class Monkey {
     QWidget* w = targets[Pick(targets.size())];
     const int kind = Pick(10);
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      // A button with a menu would wait in the menu's own loop: the user picks an entry.
+      auto* withMenu = qobject_cast<QToolButton*>(w);
+      if (withMenu && withMenu->menu()) {
+        if (kind < 3) {
+          emit withMenu->menu()->aboutToShow();
+          const QList<QAction*> entries = withMenu->menu()->actions();
+          if (!entries.isEmpty()) entries[Pick(entries.size())]->trigger();
+        }
+        return;
+      }
       if (kind < 3) QTest::mouseClick(button, Qt::LeftButton);
       return;
     }

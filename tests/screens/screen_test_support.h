@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "screens/design_export.h"
 #include "screens/platform.h"
 
 namespace qiro::testing {
@@ -22,10 +23,15 @@ class Sinks {
       opened.append(url);
       return desktopAccepts;
     });
+    // Files: the user cancels, unless a test says otherwise; nothing is printed.
+    SetSaveFileSink([](const QString&) { return QString(); });
+    SetPrintDialogSink([](QPrinter&) { return false; });
   }
   ~Sinks() {
     SetMessageSink({});
     SetDesktopSink({});
+    SetSaveFileSink({});
+    SetPrintDialogSink({});
   }
   Sinks(const Sinks&) = delete;
   Sinks& operator=(const Sinks&) = delete;
