@@ -156,6 +156,38 @@ int main(int argc, char* argv[]) {
                                                  : QStringLiteral("DesignCurves-selection");
     if (SaveCurves(screen, out.filePath(name + suffix + QStringLiteral(".png")))) ++saved;
   }
+  // The comparison window of the selection's proposals.
+  for (const Scene& scene : Scenes()) {
+    if (std::string(scene.entry) != "meuChoise") continue;
+    QWidget* screen = OpenScreen(window, scene.entry);
+    if (!screen) break;
+    Play(scene, screen);
+    Child<QAbstractButton>(screen, "cmdCompare")->click();
+    if (QWidget* compare = Child<QWidget>(screen, "ProposalComparison")) {
+      // With a ripple, so that core loss and AC copper loss enter.
+      Child<QLineEdit>(compare, "txtCompareFrequency")->setText(QStringLiteral("100"));
+      Child<QLineEdit>(compare, "txtCompareRipple")->setText(QStringLiteral("1"));
+      compare->resize(compare->sizeHint().expandedTo(QSize(1340, 600)));
+      for (int i = 0; i < 5; ++i) QApplication::processEvents();
+      if (compare->grab().save(out.filePath(QStringLiteral("ProposalComparison") + suffix +
+                                            QStringLiteral(".png")))) {
+        ++saved;
+      }
+      compare->close();
+    }
+  }
+  // The design sheet of the worked design, as "导出PDF…" writes it (scripts/screenshots
+  // turns its pages into pictures).
+  if (suffix.isEmpty()) {
+    if (QWidget* screen = OpenScreen(window, Scenes().front().entry)) {
+      Play(Scenes().front(), screen);
+      QApplication::processEvents();
+      const QString sheet = out.filePath(QStringLiteral("DesignSheet.pdf"));
+      qiro::SetSaveFileSink([&sheet](const QString&) { return sheet; });
+      if (auto* entry = screen->findChild<QAction*>(QStringLiteral("actExportPdf"))) entry->trigger();
+      qiro::SetSaveFileSink({});
+    }
+  }
   // The About box is modal: shown on its own.
   qiro::frmAbout about(&window);
   about.show();

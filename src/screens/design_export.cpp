@@ -9,7 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
-#include <QToolButton>
+#include <QPushButton>
 
 #include "design/spice_model.h"
 #include "magnetics/evaluate_inductor.h"
@@ -69,12 +69,10 @@ void SetPrintDialogSink(std::function<bool(QPrinter&)> sink) { PrintSink() = std
 
 QWidget* MakeExportButton(QWidget* screen,
                               std::function<std::optional<ExportedDesign>()> current) {
-  auto* button = new QToolButton(screen);
+  // A push button like its neighbours, with the entries as its menu.
+  auto* button = new QPushButton(QObject::tr("导出"), screen);
   button->setObjectName(QStringLiteral("cmdExport"));
-  button->setText(QObject::tr("导出"));
   button->setToolTip(QObject::tr("把本设计导出为PDF设计单、打印，或导出SPICE模型"));
-  button->setPopupMode(QToolButton::InstantPopup);
-  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   auto* menu = new QMenu(button);
   menu->setObjectName(QStringLiteral("menuExport"));
   auto add = [menu](const char* name, const QString& text) {

@@ -8,7 +8,6 @@
 #include "design/design_curves.h"
 
 class QPrinter;
-class QToolButton;
 class QWidget;
 
 namespace qiro {

@@ -60,7 +60,7 @@ class DesignExportTest : public QObject {
   QString answer_;        // what the "user" picks in it
 
   QAction* Entry(const char* name) {
-    auto* button = Find<QToolButton>(screen_, "cmdExport");
+    auto* button = Find<QPushButton>(screen_, "cmdExport");
     emit button->menu()->aboutToShow();
     return Find<QAction>(button->menu(), name);
   }

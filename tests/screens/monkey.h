@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QPushButton>
 #include <QMenu>
 #include <QAction>
 #include <QWidget>
@@ -75,6 +76,13 @@ inline void Paste(QWidget* target, const QString& text) {
   QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
 }
 
+// The menu a button opens instead of clicking, if it has one.
+inline QMenu* MenuOf(QAbstractButton* button) {
+  if (auto* push = qobject_cast<QPushButton*>(button)) return push->menu();
+  if (auto* tool = qobject_cast<QToolButton*>(button)) return tool->menu();
+  return nullptr;
+}
+
 // Random user actions: keys, pastes, focus moves, clicks, combo and list picks, scroll bars.
 class Monkey {
  public:
@@ -96,11 +104,10 @@ class Monkey {
     const int kind = Pick(10);
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {
       // A button with a menu would wait in the menu's own loop: the user picks an entry.
-      auto* withMenu = qobject_cast<QToolButton*>(w);
-      if (withMenu && withMenu->menu()) {
+      if (QMenu* menu = MenuOf(button)) {
         if (kind < 3) {
-          emit withMenu->menu()->aboutToShow();
-          const QList<QAction*> entries = withMenu->menu()->actions();
+          emit menu->aboutToShow();
+          const QList<QAction*> entries = menu->actions();
           if (!entries.isEmpty()) entries[Pick(entries.size())]->trigger();
         }
         return;
