@@ -13,6 +13,7 @@
 
 #include "design/spice_model.h"
 #include "magnetics/evaluate_inductor.h"
+#include "screens/AssessmentPanel.h"
 #include "screens/design_sheet.h"
 #include "screens/platform.h"
 
@@ -37,6 +38,15 @@ Outcome<SpiceModel> ModelOf(const CurveDesign& d) {
   return MakeSpiceModel(*e, QIRO_VERSION);
 }
 
+// The model of the design, or a box saying there is none.
+std::optional<SpiceModel> ModelOrSay(QWidget* screen, const CurveDesign& design) {
+  auto model = ModelOf(design);
+  if (model) return std::move(*model);
+  ShowMessage(screen, QObject::tr("本设计无法生成SPICE模型。"), QObject::tr("导出"),
+              QMessageBox::Warning);
+  return std::nullopt;
+}
+
 DesignSheet SheetOf(const ExportedDesign& d) {
   return MakeDesignSheet(d.design, d.report, d.assessment, d.ambientTemperature);
 }
@@ -57,6 +67,16 @@ void SaveAs(QWidget* screen, const QString& caption, const QString& proposed,
 }
 
 }  // namespace
+
+std::function<std::optional<ExportedDesign>()> ShownDesign(const CurveSubject& subject,
+                                                           const QString& report,
+                                                           const AssessmentPanel& panel) {
+  return [&subject, &report, &panel]() -> std::optional<ExportedDesign> {
+    const auto* design = std::get_if<CurveDesign>(&subject);
+    if (!design || report.isEmpty()) return std::nullopt;
+    return ExportedDesign{*design, ReportLines(report), panel.Lines(), panel.AmbientTemperature()};
+  };
+}
 
 QStringList ReportLines(const QString& report) {
   QStringList lines = QString(report).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
@@ -121,12 +141,8 @@ QWidget* MakeExportButton(QWidget* screen,
   QObject::connect(spice, &QAction::triggered, screen, [screen, current] {
     const auto d = current();
     if (!d) return;
-    const auto model = ModelOf(d->design);
-    if (!model) {
-      ShowMessage(screen, QObject::tr("本设计无法生成SPICE模型。"), QObject::tr("导出"),
-                  QMessageBox::Warning);
-      return;
-    }
+    const auto model = ModelOrSay(screen, d->design);
+    if (!model) return;
     SaveAs(screen, QObject::tr("导出SPICE模型"), Proposed(d->design, QStringLiteral(".lib")),
            QObject::tr("SPICE模型 (*.lib)"),
            [&model] { return QByteArray::fromStdString(model->Text); });
@@ -134,12 +150,8 @@ QWidget* MakeExportButton(QWidget* screen,
   QObject::connect(copySpice, &QAction::triggered, screen, [screen, current] {
     const auto d = current();
     if (!d) return;
-    const auto model = ModelOf(d->design);
-    if (!model) {
-      ShowMessage(screen, QObject::tr("本设计无法生成SPICE模型。"), QObject::tr("导出"),
-                  QMessageBox::Warning);
-      return;
-    }
+    const auto model = ModelOrSay(screen, d->design);
+    if (!model) return;
     QApplication::clipboard()->setText(QString::fromStdString(model->Text));
   });
   return button;

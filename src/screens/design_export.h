@@ -6,11 +6,14 @@
 #include <optional>
 
 #include "design/design_curves.h"
+#include "screens/DesignCurves.h"
 
 class QPrinter;
 class QWidget;
 
 namespace qiro {
+
+class AssessmentPanel;
 
 struct ExportedDesign {
   CurveDesign design;
@@ -23,6 +26,13 @@ struct ExportedDesign {
 // screen shows now; while it shows no design the entries are unavailable.
 QWidget* MakeExportButton(QWidget* screen,
                               std::function<std::optional<ExportedDesign>()> current);
+
+// What a screen shows now: its design (none while it shows a note), its report, and its
+// assessment panel's lines. The references are the screen's own members, and the screen owns
+// the button that asks.
+std::function<std::optional<ExportedDesign>()> ShownDesign(const CurveSubject& subject,
+                                                           const QString& report,
+                                                           const AssessmentPanel& panel);
 
 // A report's text as its lines (CR LF or LF), without a last empty one.
 QStringList ReportLines(const QString& report);

@@ -52,12 +52,7 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
   FitResultWidths();
   assessment_ = new AssessmentPanel(this, true, 3);
   ui_->gridFrame1->addWidget(assessment_, 2, 0, 1, 2);
-  ui_->reportButtonRow->addWidget(MakeExportButton(this, [this]() -> std::optional<ExportedDesign> {
-    const auto* design = std::get_if<CurveDesign>(&curveSubject_);
-    if (!design || report_.isEmpty()) return std::nullopt;
-    return ExportedDesign{*design, ReportLines(report_), assessment_->Lines(),
-                          assessment_->AmbientTemperature()};
-  }));
+  ui_->reportButtonRow->addWidget(MakeExportButton(this, ShownDesign(curveSubject_, report_, *assessment_)));
   // The curves window's temperature chart uses the panel's ambient.
   connect(assessment_, &AssessmentPanel::ambientTemperatureChanged, this, [this](double ambient) {
     if (curves_) curves_->SetAmbientTemperature(ambient);

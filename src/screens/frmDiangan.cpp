@@ -70,12 +70,7 @@ frmDiangan::frmDiangan(QWidget* parent)
 
   assessment_ = new AssessmentPanel(this, false);
   ui->layLeft->addWidget(assessment_);
-  ui->layReportButtons->addWidget(MakeExportButton(this, [this]() -> std::optional<ExportedDesign> {
-    const auto* design = std::get_if<CurveDesign>(&curveSubject_);
-    if (!design || report_.isEmpty()) return std::nullopt;
-    return ExportedDesign{*design, ReportLines(report_), assessment_->Lines(),
-                          assessment_->AmbientTemperature()};
-  }));
+  ui->layReportButtons->addWidget(MakeExportButton(this, ShownDesign(curveSubject_, report_, *assessment_)));
   // The curves window's temperature chart uses the panel's ambient.
   connect(assessment_, &AssessmentPanel::ambientTemperatureChanged, this, [this](double ambient) {
     if (curves_) curves_->SetAmbientTemperature(ambient);
