@@ -1,7 +1,7 @@
 // Every screen under a seeded random user and under a table of hostile inputs: no crash,
 // nothing false shown, and the screen still answers afterwards.
 // Replay one seed: QIRO_MONKEY_SEED=<seed> monkey_test <test function>
-// Print what each hostile input led to: QIRO_HOSTILE_REPORT=1 monkey_test hostileInputs
+// Print what each hostile input led to: QIRO_HOSTILE_REPORT=1 monkey_test -maxwarnings 0 hostileInputs
 #include <QAbstractButton>
 #include <QAction>
 #include <QMdiArea>
