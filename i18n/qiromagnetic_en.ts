@@ -1089,7 +1089,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>直流偏置特性</source>
-        <translation>DC bias</translation>
+        <translation>DC bias characteristic</translation>
     </message>
     <message>
         <source>磁场强度 H (Oe)</source>
@@ -1423,7 +1423,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>层</source>
-        <translation> layers</translation>
+        <translation> layer(s)</translation>
     </message>
     <message>
         <source>绕线厚度：</source>

@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTest>
@@ -30,7 +31,10 @@
 #include "screens/Form1.h"
 #include "screens/MDIMain.h"
 #include "screens/application_setup.h"
+#include "screens/design_sheet.h"
 #include "screens/domain_text.h"
+#include "screens/frmCoreChoise.h"
+#include "screens/ProposalComparison.h"
 #include "screens/frmAbout.h"
 #include "screens/frmChoise.h"
 #include "screens/frmDKURdanlirao.h"
@@ -255,6 +259,62 @@ class EnglishTest : public QObject {
     QVERIFY(screen);
     QCoreApplication::processEvents();
     Check(&window);
+  }
+
+  // The selection screens' lists and details, the comparison table and a refusal message.
+  void selectionScreensAreEnglish() {
+    testing::Sinks sinks;
+    frmCoreChoise screen;
+    screen.resize(1800, 1000);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QTest::mouseClick(Find<QPushButton>(&screen, "cmdJiSuan"), Qt::LeftButton);
+    QCOMPARE(sinks.messages.size(), 1);
+    QVERIFY2(!sinks.messages[0].text.contains(kChinese) && !sinks.messages[0].title.contains(kChinese),
+             qPrintable(sinks.messages[0].title + QLatin1Char(' ') + sinks.messages[0].text));
+    testing::Retype(Find<QLineEdit>(&screen, "txtDianliu"), QStringLiteral("5"));
+    testing::Retype(Find<QLineEdit>(&screen, "txtDianganliang"), QStringLiteral("100"));
+    QTest::mouseClick(Find<QPushButton>(&screen, "cmdJiSuan"), Qt::LeftButton);
+    auto* list = Find<QListWidget>(&screen, "lstResut");
+    QVERIFY(list->count() > 0);
+    QVERIFY2(list->item(0)->text().contains(QStringLiteral("  J=")), qPrintable(list->item(0)->text()));
+    list->setCurrentRow(0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    const QString details = Find<QPlainTextEdit>(&screen, "txtShow")->toPlainText();
+    QVERIFY(details.startsWith(QStringLiteral("Core: ")));
+    Check(&screen);
+    QTest::mouseClick(Find<QPushButton>(&screen, "cmdCompare"), Qt::LeftButton);
+    auto* comparison = screen.findChild<ProposalComparison*>();
+    QVERIFY(comparison);
+    QCoreApplication::processEvents();
+    Check(comparison);
+  }
+
+  // The simple selection's list keeps its numbers and says "use stranded wire" in English.
+  void simpleSelectionListIsEnglish() {
+    testing::Sinks sinks;
+    frmChoise screen;
+    screen.show();
+    testing::Retype(Find<QLineEdit>(&screen, "txtDianliu"), QStringLiteral("40"));
+    testing::Retype(Find<QLineEdit>(&screen, "txtDianganliang"), QStringLiteral("100"));
+    QTest::mouseClick(Find<QPushButton>(&screen, "cmdJiSuan"), Qt::LeftButton);
+    auto* list = Find<QListWidget>(&screen, "lstResut");
+    QVERIFY(list->count() > 0);
+    Check(&screen);
+  }
+
+  // The design sheet's title, headings' source and inputs.
+  void designSheetIsEnglish() {
+    CurveDesign design;
+    design.Core.PartNumber = "KMA157060";
+    design.AverageCurrent = 10;
+    design.PeakCurrent = 14.14f;
+    design.WireDiameter = 1;
+    design.Turns = 10;
+    const DesignSheet sheet = MakeDesignSheet(design, {}, {}, 25);
+    QCOMPARE(sheet.title, QStringLiteral("Inductor design: KMA157060 × 1 cores, 10 turns, wire 1 mm × 1 strands"));
+    QCOMPARE(sheet.inputs.value(2), QStringLiteral("Average current: 10 A"));
+    QVERIFY(ChineseIn(sheet.inputs).isEmpty());
   }
 
   // The worked design in English: its report, core data, assessment and curves.
