@@ -166,11 +166,11 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>绕组放不进磁芯内孔</source>
-        <translation>the winding does not fit the core's window</translation>
+        <translation>the winding does not fit the core&apos;s window</translation>
     </message>
     <message>
         <source>超出损耗模型范围</source>
-        <translation>outside the loss model's range</translation>
+        <translation>outside the loss model&apos;s range</translation>
     </message>
     <message>
         <source>温度不收敛</source>
@@ -207,7 +207,7 @@ No program on this system can show files of this format.</translation>
         <translation>Application title</translation>
     </message>
     <message>
-        <source>V3.0　QIRO 功率电感设计工具开发组</source>
+        <source>V3.0&#x3000;QIRO 功率电感设计工具开发组</source>
         <translation>V3.0 QIRO power inductor design tool team</translation>
     </message>
     <message>
@@ -363,11 +363,11 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>2、中间三位数字表示磁芯外径尺寸，英寸制</source>
-        <translation>2. The three middle digits give the core's OD, in inches</translation>
+        <translation>2. The three middle digits give the core&apos;s OD, in inches</translation>
     </message>
     <message>
         <source>3、磁芯料号最后三位数字表示磁芯导磁率</source>
-        <translation>3. The last three digits give the core's permeability</translation>
+        <translation>3. The last three digits give the core&apos;s permeability</translation>
     </message>
     <message>
         <source>KMA系列等同行业高磁通磁芯</source>
@@ -510,7 +510,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>在新窗口中显示所选方案的电感和磁导率曲线</source>
-        <translation>Show the selected proposal's inductance and permeability curves in a new window</translation>
+        <translation>Show the selected proposal&apos;s inductance and permeability curves in a new window</translation>
     </message>
     <message>
         <source>复制报告</source>
@@ -578,11 +578,11 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>2、中间三位数字表示磁芯外径尺寸，英寸制</source>
-        <translation>2. The three middle digits give the core's OD, in inches</translation>
+        <translation>2. The three middle digits give the core&apos;s OD, in inches</translation>
     </message>
     <message>
         <source>3、磁芯料号最后三位数字表示磁芯导磁率</source>
-        <translation>3. The last three digits give the core's permeability</translation>
+        <translation>3. The last three digits give the core&apos;s permeability</translation>
     </message>
     <message>
         <source>KMA系列等同行业高磁通</source>
@@ -1031,7 +1031,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>在新窗口中显示本设计的电感、磁导率和损耗曲线</source>
-        <translation>Show this design's inductance, permeability and loss curves in a new window</translation>
+        <translation>Show this design&apos;s inductance, permeability and loss curves in a new window</translation>
     </message>
     <message>
         <source>复制报告</source>
@@ -1181,7 +1181,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>该材料的损耗模型在此频率范围内没有有效的损耗值，无法绘制损耗曲线。</source>
-        <translation>The material's loss model gives no valid loss in this frequency range: no loss curve can be drawn.</translation>
+        <translation>The material&apos;s loss model gives no valid loss in this frequency range: no loss curve can be drawn.</translation>
     </message>
     <message>
         <source>磁通密度摆幅 ΔB=%1Gs</source>
@@ -1193,7 +1193,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>；工作频率 %1kHz 不在损耗模型范围内</source>
-        <translation>; %1kHz is outside the loss model's range</translation>
+        <translation>; %1kHz is outside the loss model&apos;s range</translation>
     </message>
     <message>
         <source>；损耗模型在部分频率下没有正值，这些频率未绘出</source>
@@ -1201,11 +1201,11 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>绕组放不进磁芯内孔，无法估算温升</source>
-        <translation>The winding does not fit the core's window: no temperature rise can be estimated</translation>
+        <translation>The winding does not fit the core&apos;s window: no temperature rise can be estimated</translation>
     </message>
     <message>
         <source>磁损超出损耗模型范围，无法估算温升</source>
-        <translation>The core loss is outside the loss model's range: no temperature rise can be estimated</translation>
+        <translation>The core loss is outside the loss model&apos;s range: no temperature rise can be estimated</translation>
     </message>
     <message>
         <source>温度不收敛，无法估算温升</source>
@@ -1355,7 +1355,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>超出损耗模型范围</source>
-        <translation>outside the loss model's range</translation>
+        <translation>outside the loss model&apos;s range</translation>
     </message>
     <message>
         <source>涂层前尺寸：外径×内径×高度=</source>
@@ -1495,11 +1495,11 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>无法评估：绕组放不进磁芯内孔</source>
-        <translation>Cannot assess: the winding does not fit the core's window</translation>
+        <translation>Cannot assess: the winding does not fit the core&apos;s window</translation>
     </message>
     <message>
         <source>无法评估：磁损超出损耗模型范围</source>
-        <translation>Cannot assess: core loss outside the loss model's range</translation>
+        <translation>Cannot assess: core loss outside the loss model&apos;s range</translation>
     </message>
     <message>
         <source>无法评估：温度不收敛</source>
@@ -1870,7 +1870,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请输入“输出电流Iout”！单位为安培（A）</source>
-        <translation>Please enter the "output current Iout" in amperes (A)!</translation>
+        <translation>Please enter the &quot;output current Iout&quot; in amperes (A)!</translation>
     </message>
     <message>
         <source>功率P (W)</source>
@@ -1878,7 +1878,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请输入“功率”！单位为瓦特（W）</source>
-        <translation>Please enter the "power" in watts (W)!</translation>
+        <translation>Please enter the &quot;power&quot; in watts (W)!</translation>
     </message>
     <message>
         <source>功率超出数值范围！</source>
@@ -1898,7 +1898,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请输入“输出电电流Iout”！单位为安培（A）</source>
-        <translation>Please enter the "output current Iout" in amperes (A)!</translation>
+        <translation>Please enter the &quot;output current Iout&quot; in amperes (A)!</translation>
     </message>
     <message>
         <source>输入电压Vin (V)</source>
@@ -1906,7 +1906,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请输入“输入电压Vin”！单位为伏特（V）</source>
-        <translation>Please enter the "input voltage Vin" in volts (V)!</translation>
+        <translation>Please enter the &quot;input voltage Vin&quot; in volts (V)!</translation>
     </message>
     <message>
         <source>输入电压超出数值范围！</source>
@@ -1918,7 +1918,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请输入“正弦输入电压Vin”！单位为伏特（V）</source>
-        <translation>Please enter the "sine input voltage Vin" in volts (V)!</translation>
+        <translation>Please enter the &quot;sine input voltage Vin&quot; in volts (V)!</translation>
     </message>
     <message>
         <source>正弦输入电压超出数值范围！</source>
@@ -1930,7 +1930,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请输入“输入电压Vdc”！单位为伏特（V）</source>
-        <translation>Please enter the "input voltage Vdc" in volts (V)!</translation>
+        <translation>Please enter the &quot;input voltage Vdc&quot; in volts (V)!</translation>
     </message>
     <message>
         <source>输出电压Vout (V)</source>
@@ -1938,7 +1938,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请输入“输出电压Vout”！单位为伏特（V）</source>
-        <translation>Please enter the "output voltage Vout" in volts (V)!</translation>
+        <translation>Please enter the &quot;output voltage Vout&quot; in volts (V)!</translation>
     </message>
     <message>
         <source>输出电压超出数值范围！</source>
@@ -1950,7 +1950,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请输入“开关频率”！单位为千赫兹（kHz）</source>
-        <translation>Please enter the "switching frequency" in kilohertz (kHz)!</translation>
+        <translation>Please enter the &quot;switching frequency&quot; in kilohertz (kHz)!</translation>
     </message>
     <message>
         <source>开关频率超出数值范围！</source>
@@ -1962,7 +1962,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请输入“纹波率”！</source>
-        <translation>Please enter the "ripple ratio"!</translation>
+        <translation>Please enter the &quot;ripple ratio&quot;!</translation>
     </message>
     <message>
         <source>纹波率超出数值范围！</source>
@@ -1974,7 +1974,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请重新输入“占空比D”！</source>
-        <translation>Please enter the "duty cycle D" again!</translation>
+        <translation>Please enter the &quot;duty cycle D&quot; again!</translation>
     </message>
     <message>
         <source>占空比超出数值范围！</source>
@@ -1986,7 +1986,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请重新输入“转化效率”！转化效率大于0小于1</source>
-        <translation>Please enter the "efficiency" again! It must be above 0 and below 1</translation>
+        <translation>Please enter the &quot;efficiency&quot; again! It must be above 0 and below 1</translation>
     </message>
     <message>
         <source>转换效率超出数值范围！</source>
@@ -2061,7 +2061,7 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>电话：见 QIRO 网站“联系我们”页面</source>
-        <translation>Phone: see "Contact us" on the QIRO website</translation>
+        <translation>Phone: see &quot;Contact us&quot; on the QIRO website</translation>
     </message>
     <message>
         <source>邮箱：sales@qiro-magnetics.example</source>
@@ -2210,19 +2210,19 @@ No program on this system can show files of this format.</translation>
     </message>
     <message>
         <source>请输入“平均”电流！单位为安培</source>
-        <translation>Please enter the "average" current in amperes!</translation>
+        <translation>Please enter the &quot;average&quot; current in amperes!</translation>
     </message>
     <message>
         <source>请输入“峰值”电流！单位为安培</source>
-        <translation>Please enter the "peak" current in amperes!</translation>
+        <translation>Please enter the &quot;peak&quot; current in amperes!</translation>
     </message>
     <message>
         <source>请输入“纹波”电流！单位为安培</source>
-        <translation>Please enter the "ripple" current in amperes!</translation>
+        <translation>Please enter the &quot;ripple&quot; current in amperes!</translation>
     </message>
     <message>
         <source>请输入“频率”，注意单位为千赫兹！</source>
-        <translation>Please enter the "frequency", in kilohertz!</translation>
+        <translation>Please enter the &quot;frequency&quot;, in kilohertz!</translation>
     </message>
     <message>
         <source>请输入绕线圈数！</source>

@@ -24,6 +24,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTest>
+#include <QToolButton>
 #include <QXmlStreamReader>
 
 #include "core-data/catalogue.h"
@@ -73,6 +74,10 @@ QStringList VisibleTexts(QWidget* root) {
     texts << w->toolTip() << w->windowTitle();
     if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
     if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+    // A tool button's menu (the export entries) is hidden until it pops up.
+    if (auto* tool = qobject_cast<QToolButton*>(w); tool && tool->menu()) {
+      for (QAction* action : tool->menu()->actions()) texts << action->text() << action->toolTip();
+    }
     if (auto* box = qobject_cast<QGroupBox*>(w)) texts << box->title();
     if (auto* edit = qobject_cast<QLineEdit*>(w)) texts << edit->text() << edit->placeholderText();
     if (auto* plain = qobject_cast<QPlainTextEdit*>(w)) texts << plain->toPlainText();
