@@ -111,11 +111,21 @@ bool SaveCurves(QWidget* screen, const QString& file) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   qiro::PrepareApplication(app);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: qiro_screenshots <output folder>\n");
+  // The folder is the one argument that is not the language option or its value.
+  QString folder;
+  const QStringList arguments = QApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == QLatin1String("--language")) {
+      ++i;
+    } else if (!arguments[i].startsWith(QLatin1String("--language="))) {
+      folder = arguments[i];
+    }
+  }
+  if (folder.isEmpty()) {
+    std::fprintf(stderr, "usage: qiro_screenshots [--language en|zh] <output folder>\n");
     return 2;
   }
-  const QDir out(QString::fromLocal8Bit(argv[1]));
+  const QDir out(folder);
   // A message box would wait for a click that never comes.
   qiro::SetMessageSink([](const qiro::ShownMessage& m) {
     std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
@@ -193,6 +203,6 @@ int main(int argc, char* argv[]) {
   about.show();
   QApplication::processEvents();
   if (about.grab().save(out.filePath(QStringLiteral("frmAbout") + suffix + QStringLiteral(".png")))) ++saved;
-  std::printf("%d screenshots in %s\n", saved, argv[1]);
+  std::printf("%d screenshots in %s\n", saved, qPrintable(folder));
   return saved > 0 ? 0 : 1;
 }

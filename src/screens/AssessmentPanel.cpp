@@ -1,4 +1,5 @@
 #include "screens/AssessmentPanel.h"
+#include "screens/domain_text.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -90,11 +91,11 @@ void AssessmentPanel::Refresh() {
   QStringList texts;
   QList<int> levels;
   if (!assessed) {
-    texts << QString::fromStdString(AssessmentRefusalText(refusal));
+    texts << TranslateDomainText(QString::fromStdString(AssessmentRefusalText(refusal)));
     levels << static_cast<int>(AssessmentLevel::Plain);
   } else {
     for (const AssessmentLine& line : AssessmentText(*assessed, withoutRipple_)) {
-      texts << QString::fromStdString(line.Text);
+      texts << TranslateDomainText(QString::fromStdString(line.Text));
       levels << static_cast<int>(line.Level);
     }
   }

@@ -1,4 +1,5 @@
 #include "screens/DesignCurves.h"
+#include "screens/domain_text.h"
 
 #include <QChart>
 #include <QChartView>
@@ -413,7 +414,7 @@ void DesignCurves::DrawTemperature(const InductorEvaluation& design) {
   points += tr("环境温度 %1°C；平均电流 %2A：温升 %3°C（%4），绕组温度 %5°C")
                 .arg(QString::fromStdString(GeneralNumberText(ambient_)),
                      Fixed(c.Design->X, "0.00"), Fixed(rise, "0.0"),
-                     QString::fromUtf8(VerdictWord(RateTemperatureRise(rise))),
+                     TranslateDomainText(QString::fromUtf8(VerdictWord(RateTemperatureRise(rise)))),
                      Fixed(ambient_ + rise, "0.0"));
   if (c.Incomplete) points += tr("；部分电流下无法估算温升，这些电流未绘出");
   temperature_.points->setText(points);

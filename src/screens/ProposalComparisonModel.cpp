@@ -1,4 +1,5 @@
 #include "screens/ProposalComparisonModel.h"
+#include "screens/domain_text.h"
 
 #include <QBrush>
 #include <QColor>
@@ -25,7 +26,7 @@ QString Fixed(const std::optional<double>& value, const char* pattern) {
 }
 
 QString Word(std::string_view word) {
-  return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
+  return TranslateDomainText(QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
 }
 
 // The same three colours for both verdicts, dark enough to read on white.

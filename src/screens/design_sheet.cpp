@@ -28,12 +28,17 @@ QString Footer(int page, int pages) {
       .arg(pages);
 }
 
+// The verdicts in either language (the English as TranslateDomainText writes them).
 QColor VerdictColour(const QString& line) {
-  if (line.contains(QStringLiteral("（过高）")) || line.contains(QStringLiteral("（过低）")))
-    return QColor(0xc4, 0x1e, 0x1e);
-  if (line.contains(QStringLiteral("（偏高）")) || line.contains(QStringLiteral("（偏低）")))
-    return QColor(0xb3, 0x59, 0x00);
-  if (line.contains(QStringLiteral("（正常）"))) return QColor(0x1b, 0x7a, 0x34);
+  const auto any = [&line](std::initializer_list<const char16_t*> verdicts) {
+    for (const char16_t* verdict : verdicts) {
+      if (line.contains(QString::fromUtf16(verdict))) return true;
+    }
+    return false;
+  };
+  if (any({u"（过高）", u"（过低）", u"(too high)", u"(too low)"})) return QColor(0xc4, 0x1e, 0x1e);
+  if (any({u"（偏高）", u"（偏低）", u"(high)", u"(low)"})) return QColor(0xb3, 0x59, 0x00);
+  if (any({u"（正常）", u"(normal)"})) return QColor(0x1b, 0x7a, 0x34);
   return Qt::black;
 }
 
@@ -156,22 +161,22 @@ DesignSheet MakeDesignSheet(const CurveDesign& d, const QStringList& report,
                             const QStringList& assessment, double ambientTemperature) {
   DesignSheet sheet;
   const QString part = QString::fromStdString(d.Core.PartNumber);
-  sheet.title = QStringLiteral("电感设计：%1 × %2个磁芯，%3圈，线径%4 mm × %5根")
+  sheet.title = QCoreApplication::translate("qiro::DesignSheet", "电感设计：%1 × %2个磁芯，%3圈，线径%4 mm × %5根")
                     .arg(part, Number(d.CoreCount))
                     .arg(d.Turns)
                     .arg(Number(d.WireDiameter))
                     .arg(d.StrandCount);
   sheet.inputs = {
-      QStringLiteral("磁芯型号：%1").arg(part),
-      QStringLiteral("磁芯个数：%1").arg(Number(d.CoreCount)),
-      QStringLiteral("平均电流：%1 A").arg(Number(d.AverageCurrent)),
-      QStringLiteral("峰值电流：%1 A").arg(Number(d.PeakCurrent)),
-      QStringLiteral("纹波电流：%1 A").arg(Number(d.RippleCurrent)),
-      QStringLiteral("频率：%1 kHz").arg(Number(d.FrequencyKHz)),
-      QStringLiteral("线径：%1 mm").arg(Number(d.WireDiameter)),
-      QStringLiteral("铜线根数：%1").arg(d.StrandCount),
-      QStringLiteral("绕线圈数：%1").arg(d.Turns),
-      QStringLiteral("环境温度：%1 °C").arg(QString::fromStdString(GeneralNumberText(ambientTemperature))),
+      QCoreApplication::translate("qiro::DesignSheet", "磁芯型号：%1").arg(part),
+      QCoreApplication::translate("qiro::DesignSheet", "磁芯个数：%1").arg(Number(d.CoreCount)),
+      QCoreApplication::translate("qiro::DesignSheet", "平均电流：%1 A").arg(Number(d.AverageCurrent)),
+      QCoreApplication::translate("qiro::DesignSheet", "峰值电流：%1 A").arg(Number(d.PeakCurrent)),
+      QCoreApplication::translate("qiro::DesignSheet", "纹波电流：%1 A").arg(Number(d.RippleCurrent)),
+      QCoreApplication::translate("qiro::DesignSheet", "频率：%1 kHz").arg(Number(d.FrequencyKHz)),
+      QCoreApplication::translate("qiro::DesignSheet", "线径：%1 mm").arg(Number(d.WireDiameter)),
+      QCoreApplication::translate("qiro::DesignSheet", "铜线根数：%1").arg(d.StrandCount),
+      QCoreApplication::translate("qiro::DesignSheet", "绕线圈数：%1").arg(d.Turns),
+      QCoreApplication::translate("qiro::DesignSheet", "环境温度：%1 °C").arg(QString::fromStdString(GeneralNumberText(ambientTemperature))),
   };
   sheet.report = report;
   sheet.assessment = assessment;
@@ -211,19 +216,19 @@ int PaintDesignSheet(const DesignSheet& sheet, QPagedPaintDevice& device) {
   painter.setFont(base);
   const int column = page.width() / 2;
   const int top = y;
-  y = Heading(painter, page.left(), y, QStringLiteral("输入参数"), base);
+  y = Heading(painter, page.left(), y, QCoreApplication::translate("qiro::DesignSheet", "输入参数"), base);
   y = Lines(painter, page.left(), y, sheet.inputs);
-  int right = Heading(painter, page.left() + column, top, QStringLiteral("设计评估"), base);
+  int right = Heading(painter, page.left() + column, top, QCoreApplication::translate("qiro::DesignSheet", "设计评估"), base);
   right = Lines(painter, page.left() + column, right, sheet.assessment, true);
   y = std::max(y, right) + QFontMetrics(base, &device).lineSpacing();
-  y = Heading(painter, page.left(), y, QStringLiteral("计算结果"), base);
+  y = Heading(painter, page.left(), y, QCoreApplication::translate("qiro::DesignSheet", "计算结果"), base);
   Lines(painter, page.left(), y, sheet.report);
   footer(1);
   if (!sheet.curves) return 1;
 
   // Page 2: the curves window's charts, painted as vector graphics.
   device.newPage();
-  y = Heading(painter, page.left(), page.top(), QStringLiteral("曲线"), base);
+  y = Heading(painter, page.left(), page.top(), QCoreApplication::translate("qiro::DesignSheet", "曲线"), base);
   auto curves = std::make_unique<DesignCurves>(nullptr);
   curves->setAttribute(Qt::WA_DontShowOnScreen);
   curves->SetAmbientTemperature(sheet.ambientTemperature);

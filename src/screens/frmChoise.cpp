@@ -1,4 +1,5 @@
 #include "screens/frmChoise.h"
+#include "screens/domain_text.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -55,7 +56,7 @@ void frmChoise::AlignHeadings() {
   // Room for all six columns, the thick-wire note included, and a dozen lines.
   const QFontMetrics metrics(ui_->lstResut->font());
   ui_->lstResut->setMinimumSize(
-      indent + 5 * column + metrics.horizontalAdvance(QStringLiteral(">2.15 建议多股线")) +
+      indent + 5 * column + metrics.horizontalAdvance(TranslateDomainText(QStringLiteral(">2.15 建议多股线"))) +
           style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8 * metrics.averageCharWidth(),
       15 * metrics.lineSpacing());
 }
@@ -107,7 +108,7 @@ void frmChoise::cmdJiSuan_Click() {
     // One insertion for the whole list: the view relays out once, not once per line.
     QStringList items;
     items.reserve(static_cast<qsizetype>(lines->size()));
-    for (const std::string& line : *lines) items << QString::fromStdString(line);
+    for (const std::string& line : *lines) items << TranslateDomainText(QString::fromStdString(line));
     ui_->lstResut->addItems(items);
   }
   if (ui_->lstResut->count() == 0) {

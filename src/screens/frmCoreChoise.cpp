@@ -1,4 +1,5 @@
 #include "screens/frmCoreChoise.h"
+#include "screens/domain_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -94,11 +95,11 @@ void frmCoreChoise::FitResultWidths() {
                      style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   const QFontMetrics list(ui_->lstResut->font());
   ui_->lstResut->setMinimumWidth(
-      list.horizontalAdvance(QStringLiteral("KMC130060-L  电流密度=3.25；线径=1.4；绕线根数=12；绕线圈数=100")) +
+      list.horizontalAdvance(TranslateDomainText(QStringLiteral("KMC130060-L  电流密度=3.25；线径=1.4；绕线根数=12；绕线圈数=100"))) +
       chrome);
   const QFontMetrics report(ui_->txtShow->font());
   ui_->txtShow->setMinimumWidth(
-      report.horizontalAdvance(QStringLiteral("磁芯尺寸：外径×内径×高度=102.87×55.75×17.78 mm")) + chrome);
+      report.horizontalAdvance(TranslateDomainText(QStringLiteral("磁芯尺寸：外径×内径×高度=102.87×55.75×17.78 mm"))) + chrome);
 }
 
 void frmCoreChoise::closeEvent(QCloseEvent* event) {
@@ -191,7 +192,7 @@ void frmCoreChoise::cmdJiSuan_Click() {
   SelectionResults = result.ok() ? result->Candidates : std::vector<SelectionCandidate>{};
   QStringList lines;
   for (const SelectionCandidate& candidate : SelectionResults)
-    lines << QString::fromStdString(GroupedResultLine(candidate));
+    lines << TranslateDomainText(QString::fromStdString(GroupedResultLine(candidate)));
   ui_->lstResut->addItems(lines);
   ui_->cmdCompare->setEnabled(!SelectionResults.empty());
   if (compare_) compare_->Follow(SelectionResults);
@@ -214,7 +215,7 @@ void frmCoreChoise::lstResut_Click() {
   const SelectionCandidate& candidate = SelectionResults[static_cast<std::size_t>(row)];
   const auto evaluation = EvaluateCandidate(candidate);
   if (!evaluation) return;
-  report_ = QString::fromStdString(DescribeCandidate(*evaluation));
+  report_ = TranslateDomainText(QString::fromStdString(DescribeCandidate(*evaluation)));
   // The report's lines end in CR LF; the text field starts a paragraph on each of CR and LF.
   QString shown = report_;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));

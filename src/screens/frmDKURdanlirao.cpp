@@ -1,4 +1,5 @@
 #include "screens/frmDKURdanlirao.h"
+#include "screens/domain_text.h"
 
 #include <QPixmap>
 #include <QValidator>
@@ -33,7 +34,7 @@ void FillCombo(QComboBox* box, std::span<const std::string_view> items, std::str
   for (std::string_view item : items) box->addItem(ToQString(item));
   // No item chosen: the prompt stands in the edit field, and any pick is a change.
   box->setCurrentIndex(-1);
-  box->setEditText(ToQString(prompt));
+  box->setEditText(TranslateDomainText(ToQString(prompt)));
 }
 
 // Shows the text in an editable combo, choosing the item of that text when there is one.

@@ -1,4 +1,5 @@
 #include "screens/frmDiangan.h"
+#include "screens/domain_text.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -81,7 +82,7 @@ frmDiangan::frmDiangan(QWidget* parent)
   const int textWidth =
       std::max(metrics.horizontalAdvance(QString(48, QLatin1Char('='))),
                metrics.horizontalAdvance(
-                   QStringLiteral("涂层后尺寸：外径×内径×高度=102.87×55.75×17.78 mm")));
+                   TranslateDomainText(QStringLiteral("涂层后尺寸：外径×内径×高度=102.87×55.75×17.78 mm"))));
   const int chrome = ui->txtShow->verticalScrollBar()->sizeHint().width() +
                      2 * ui->txtShow->frameWidth() + 2 * metrics.averageCharWidth();
   ui->txtShow->setMinimumWidth(textWidth + chrome);
@@ -328,7 +329,7 @@ void frmDiangan::RefreshCurrentDensity() {
   const auto caption = CurrentDensityCaption(ui->txtIrms->text().toStdString(),
                                              ui->cmbWinding->currentText().toStdString(),
                                              ui->txtCopperPcs->text().toStdString());
-  if (caption) ui->labCurrentDensity->setText(QString::fromStdString(*caption));
+  if (caption) ui->labCurrentDensity->setText(TranslateDomainText(QString::fromStdString(*caption)));
 }
 
 // ---- Core list -----------------------------------------------------------------------
@@ -348,7 +349,7 @@ void frmDiangan::lstCoreList_Click() {
   const QString partNumber = SelectedPartNumber();
   if (partNumber.isEmpty()) return;  // the selection was cleared, nothing was picked
   const CoreRecord core = FindCoreByPartNumber(partNumber.toStdString());
-  ui->txtShowCore->setPlainText(QString::fromStdString(CoreInfoText(core)));
+  ui->txtShowCore->setPlainText(TranslateDomainText(QString::fromStdString(CoreInfoText(core))));
   RefreshReport();
 }
 
@@ -409,7 +410,7 @@ std::optional<QString> frmDiangan::UpdateReport() {
   // A fill of exactly 44 % still winds.
   ui->labMsg->setText(tr("注意：绕线困难！"));
   ui->labMsg->setVisible(evaluation->WindowFill > 44);
-  report_ = QString::fromStdString(ReportText(*evaluation));
+  report_ = TranslateDomainText(QString::fromStdString(ReportText(*evaluation)));
   ui->txtShow->setPlainText(report_);
   ui->cmdCopyReport->setEnabled(true);
   assessment_->Follow(*evaluation);

@@ -4,6 +4,6 @@
 
 qiro::frmTOPNibianLC::frmTOPNibianLC(QWidget* parent)
     : TopologyFrame(parent, {"frmTOPNibianLC", Topology::InverterLc, "topology_inverter_lc.svg",
-                             {"逆变电感感量计算", "逆变电路参数输入", "逆变电路参数计算结果", "典型电路图：逆变LC"},
+                             {QT_TRANSLATE_NOOP("qiro::TopologyFrame", "逆变电感感量计算"), QT_TRANSLATE_NOOP("qiro::TopologyFrame", "逆变电路参数输入"), QT_TRANSLATE_NOOP("qiro::TopologyFrame", "逆变电路参数计算结果"), QT_TRANSLATE_NOOP("qiro::TopologyFrame", "典型电路图：逆变LC")},
                              {kInP, kInVdc, kInVout, kInF, kInGamma},
                              {kOutL_IL, kOutILpkSpike, kOutIL, kOutIout, kOutdI, kOutD}}) {}

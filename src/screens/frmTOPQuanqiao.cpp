@@ -4,6 +4,6 @@
 
 qiro::frmTOPQuanqiao::frmTOPQuanqiao(QWidget* parent)
     : TopologyFrame(parent, {"frmTOPQuanqiao", Topology::FullBridge, "topology_full_bridge.svg",
-                             {"全桥电感感量计算", "电路参数输入", "电路参数计算结果", "典型电路图：全桥电路"},
+                             {QT_TRANSLATE_NOOP("qiro::TopologyFrame", "全桥电感感量计算"), QT_TRANSLATE_NOOP("qiro::TopologyFrame", "电路参数输入"), QT_TRANSLATE_NOOP("qiro::TopologyFrame", "电路参数计算结果"), QT_TRANSLATE_NOOP("qiro::TopologyFrame", "典型电路图：全桥电路")},
                              {kInVout, kInF, kInIoutBridge, kInD, kInGamma},
                              {kOutL_Ipk, kOutILpkCrest, kOutdI}}) {}
