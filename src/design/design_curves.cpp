@@ -27,6 +27,14 @@ Outcome<InductorEvaluation> EvaluateAt(const CurveDesign& d, float frequencyKHz,
                           d.PeakCurrent, rippleCurrent, d.WireDiameter, d.StrandCount, d.Turns);
 }
 
+}  // namespace
+
+Outcome<InductorEvaluation> EvaluateCurveDesign(const CurveDesign& design) {
+  return EvaluateAt(design, design.FrequencyKHz, design.AverageCurrent, design.RippleCurrent);
+}
+
+namespace {
+
 InductanceCurve SweepCurrent(const CurveDesign& design, const InductorEvaluation& e,
                              int points) {
   InductanceCurve curve;
@@ -134,8 +142,7 @@ std::vector<double> LogSpaced(double from, double to, int count) {
 }
 
 Outcome<DesignCurveSet> MakeDesignCurves(const CurveDesign& design, int points) {
-  const auto evaluation =
-      EvaluateAt(design, design.FrequencyKHz, design.AverageCurrent, design.RippleCurrent);
+  const auto evaluation = EvaluateCurveDesign(design);
   if (!evaluation) return Outcome<DesignCurveSet>::Fail(evaluation.error());
   points = std::max(points, 2);
   DesignCurveSet set;

@@ -90,6 +90,9 @@ struct DesignCurveSet {
   LossCurve Loss;
 };
 
+// The design evaluated as its report evaluates it.
+Outcome<InductorEvaluation> EvaluateCurveDesign(const CurveDesign& design);
+
 // Refused (with EvaluateInductor's reason) when the design itself cannot be evaluated.
 // Single points that leave the float range are left out of their curve.
 Outcome<DesignCurveSet> MakeDesignCurves(const CurveDesign& design, int points = kCurvePoints);

@@ -19,13 +19,10 @@ QTranslator* qtTranslator = nullptr;
 void ChooseChineseFont(QApplication& app) {
   const QStringList families = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
   if (families.contains(app.font().family())) return;
-  for (const char* preferred : {"Noto Sans CJK SC", "Noto Sans SC", "WenQuanYi Micro Hei"}) {
-    if (families.contains(QString::fromLatin1(preferred))) {
-      QFont font = app.font();
-      font.setFamily(QString::fromLatin1(preferred));
-      app.setFont(font);
-      return;
-    }
+  if (const auto family = PreferredChineseFamily()) {
+    QFont font = app.font();
+    font.setFamily(*family);
+    app.setFont(font);
   }
 }
 
@@ -43,6 +40,14 @@ void Remove(QTranslator*& translator) {
 }
 
 }  // namespace
+
+std::optional<QString> PreferredChineseFamily() {
+  const QStringList families = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+  for (const char* preferred : {"Noto Sans CJK SC", "Noto Sans SC", "WenQuanYi Micro Hei"}) {
+    if (families.contains(QString::fromLatin1(preferred))) return QString::fromLatin1(preferred);
+  }
+  return std::nullopt;
+}
 
 Language ChooseLanguage(const EnvironmentLookup& environment, const QStringList& arguments) {
   for (qsizetype i = 0; i < arguments.size(); ++i) {

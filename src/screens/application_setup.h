@@ -26,6 +26,9 @@ Language CurrentLanguage();
 // Loads the screens' translation and Qt's own for `language`, replacing any installed before.
 void InstallLanguage(QApplication& app, Language language);
 
+// The first installed Simplified Chinese family the program prefers, if any.
+std::optional<QString> PreferredChineseFamily();
+
 // Names, a font with Chinese glyphs and the language chosen from the process's environment
 // and arguments, before any window.
 void PrepareApplication(QApplication& app);

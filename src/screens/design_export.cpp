@@ -12,7 +12,6 @@
 #include <QPushButton>
 
 #include "design/spice_model.h"
-#include "magnetics/evaluate_inductor.h"
 #include "screens/AssessmentPanel.h"
 #include "screens/design_sheet.h"
 #include "screens/platform.h"
@@ -31,9 +30,7 @@ QString Proposed(const CurveDesign& design, const QString& ending) {
 }
 
 Outcome<SpiceModel> ModelOf(const CurveDesign& d) {
-  const auto e = EvaluateInductor(d.Core, d.Core, d.CoreCount, 0, d.FrequencyKHz,
-                                  d.AverageCurrent, d.PeakCurrent, d.RippleCurrent,
-                                  d.WireDiameter, d.StrandCount, d.Turns);
+  const auto e = EvaluateCurveDesign(d);
   if (!e) return Outcome<SpiceModel>::Fail(e.error());
   return MakeSpiceModel(*e, QIRO_VERSION);
 }

@@ -4,7 +4,6 @@
 #include <QBuffer>
 #include <QChartView>
 #include <QDate>
-#include <QFontDatabase>
 #include <QRawFont>
 #include <map>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include <QPdfWriter>
 
 #include "screens/DesignCurves.h"
+#include "screens/application_setup.h"
 #include "text/number_text.h"
 
 namespace qiro {
@@ -68,11 +68,7 @@ int Heading(QPainter& painter, int x, int y, const QString& text, const QFont& b
 
 // The Simplified Chinese family of the sheet, embedded in the file so it prints anywhere.
 QString ChineseFamily() {
-  const QStringList families = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
-  for (const char* preferred : {"Noto Sans CJK SC", "Noto Sans SC", "WenQuanYi Micro Hei"}) {
-    if (families.contains(QString::fromLatin1(preferred))) return QString::fromLatin1(preferred);
-  }
-  return QApplication::font().family();
+  return PreferredChineseFamily().value_or(QApplication::font().family());
 }
 
 // Latin letters and digits from a Latin family: the CJK font shapes some digit runs with
