@@ -1,0 +1,132 @@
+#pragma once
+// The design adviser: every design of the catalogue for a requirement, not a heuristic pick.
+// For each included core (slot order), stack count, wire of the calculator's list and strand
+// count it takes the fewest turns that reach the inductance, evaluates and assesses the
+// design, keeps the feasible ones and returns the Pareto front of wound volume against total
+// loss and the best (first feasible) design of each series.
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "design/design_assessment.h"
+#include "magnetics/evaluate_inductor.h"
+#include "magnetics/outcome.h"
+
+namespace qiro {
+
+enum class InductanceAt { Zero, Average };
+
+inline constexpr int kAdviserMostCoreCount = 6;
+inline constexpr int kAdviserMostStrandCount = 100;
+inline constexpr double kAdviserMostTolerance = 50;  // %
+// A window fill above this gets the calculator's "注意：绕线困难！".
+inline constexpr double kAdviserMostWindowFill = 44;  // %
+
+struct AdviserRequest {
+  double RequiredInductance = 0;  // μH
+  InductanceAt Where = InductanceAt::Zero;
+  double InductanceTolerance = 0;  // %, 0…50: the AL tolerance designed for
+  double AverageCurrent = 0;       // A
+  double PeakCurrent = 0;          // A
+  double RippleCurrent = 0;        // A, peak to peak
+  double FrequencyKHz = 0;
+  double AmbientTemperature = 25;  // °C
+  double MaxTemperatureRise = 40;  // °C
+  double MaxWoundOuterDiameter = 0;  // mm, 0 = no limit
+  double MaxWoundHeight = 0;         // mm, 0 = no limit
+  double MinRetention = 0;           // %, 0 = no limit
+  int MaxCoreCount = 4;              // 1…6
+  int MaxStrandCount = 10;           // 1…100
+  // Included series, indexed as kSeriesCodes; at least one.
+  std::array<bool, 7> Series = {true, true, true, true, true, true, true};
+};
+
+// Which argument is wrong, for the screens' and the batch tool's messages.
+enum class AdviserArgument {
+  None,
+  RequiredInductance,
+  InductanceTolerance,
+  AverageCurrent,
+  PeakCurrent,
+  RippleCurrent,
+  FrequencyKHz,
+  AmbientTemperature,
+  MaxTemperatureRise,
+  MaxWoundOuterDiameter,
+  MaxWoundHeight,
+  MinRetention,
+  MaxCoreCount,
+  MaxStrandCount,
+  Series,
+};
+
+// The first argument outside its range (None when all are valid).
+AdviserArgument CheckAdviserRequest(const AdviserRequest& request);
+
+// One design, compactly: where it is in the catalogue and what the front and chart need.
+struct AdvisedDesign {
+  std::int16_t Slot = 0;         // catalogue slot 1…754
+  std::int8_t CoreCount = 0;
+  std::int8_t WireIndex = 0;     // 0…29: wire diameter (WireIndex + 1) / 10 mm
+  std::int8_t StrandCount = 0;
+  std::int16_t Turns = 0;
+  double WoundVolume = 0;        // cm³
+  double TotalLoss = 0;          // W
+};
+
+// The wire diameter of a list index, as the 32-bit float of its one-decimal text.
+float AdviserWireDiameter(int wireIndex);
+
+// Every member named in a full report of one design, re-created from its compact form.
+struct AdvisedDesignDetails {
+  std::string PartNumber;
+  int CoreCount = 0;
+  float WireDiameter = 0;
+  int StrandCount = 0;
+  int Turns = 0;
+  InductorEvaluation Evaluation;
+  DesignAssessment Assessment;
+  double WoundVolume = 0;  // cm³
+};
+
+// Re-evaluates a design of the result under the request (exactly the search's numbers).
+Outcome<AdvisedDesignDetails> DescribeAdvisedDesign(const AdviserRequest& request,
+                                                    const AdvisedDesign& design);
+
+// Why designs were ruled out, counted over every design that had enough turns.
+struct AdviserRejections {
+  std::int64_t NoTurns = 0;           // (core, stack) pairs with no N up to 350
+  std::int64_t WindowFill = 0;
+  std::int64_t NotAssessable = 0;     // the assessment refused or gave a non-finite result
+  std::int64_t TemperatureRise = 0;
+  std::int64_t WoundOuterDiameter = 0;
+  std::int64_t WoundHeight = 0;
+  std::int64_t Retention = 0;
+};
+
+struct AdviserResult {
+  std::int64_t FeasibleCount = 0;
+  std::vector<AdvisedDesign> Feasible;  // every feasible design in enumeration order
+  std::vector<AdvisedDesign> Front;     // the Pareto front in volume order
+  // Per series, indexed as kSeriesCodes: its first feasible design, if any.
+  std::array<std::optional<AdvisedDesign>, 7> BestPerSeries;
+  AdviserRejections Rejections;
+  bool Stopped = false;  // the caller stopped it: the result is incomplete
+};
+
+struct AdviserControl {
+  const std::atomic<bool>* Stop = nullptr;  // set from any thread to stop promptly
+  // Fraction done 0…1, called from the searching threads now and then (may be empty).
+  std::function<void(double)> Progress;
+  int Threads = 0;  // 0 = the machine's cores
+};
+
+// Refused (naming the argument) when CheckAdviserRequest finds one out of range.
+Outcome<AdviserResult> AdviseDesigns(const AdviserRequest& request,
+                                     const AdviserControl& control = {});
+
+}  // namespace qiro
