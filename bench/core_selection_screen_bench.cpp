@@ -18,7 +18,7 @@
 #include "screens/frmChoise.h"
 #include "screens/frmCoreChoise.h"
 #include "screen_bench_main.h"
-#include "screens/platform.h"
+#include "qt-support/platform.h"
 
 namespace {
 

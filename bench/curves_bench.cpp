@@ -15,10 +15,10 @@
 #include "core-data/catalogue.h"
 #include "design/design_assessment.h"
 #include "design/design_curves.h"
-#include "screens/DesignCurves.h"
+#include "workbench/DesignCurves.h"
 #include "screens/frmDiangan.h"
 #include "screen_bench_main.h"
-#include "screens/platform.h"
+#include "qt-support/platform.h"
 
 namespace {
 

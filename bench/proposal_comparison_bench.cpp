@@ -13,10 +13,10 @@
 
 #include "core-data/catalogue.h"
 #include "design/grouped_core_search.h"
-#include "screens/ProposalComparison.h"
+#include "workbench/ProposalComparison.h"
 #include "screens/frmCoreChoise.h"
 #include "screen_bench_main.h"
-#include "screens/platform.h"
+#include "qt-support/platform.h"
 
 namespace {
 

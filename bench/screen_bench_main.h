@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "core-data/catalogue.h"
-#include "screens/platform.h"
+#include "qt-support/platform.h"
 
 inline int RunScreenBenchmarks(int argc, char** argv,
                                std::function<void(const qiro::ShownMessage&)> onMessage,

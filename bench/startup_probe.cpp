@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "screens/MDIMain.h"
-#include "screens/application_setup.h"
+#include "qt-support/application_setup.h"
 
 namespace {
 

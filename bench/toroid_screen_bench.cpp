@@ -16,7 +16,7 @@
 #include "core-data/catalogue.h"
 #include "screens/frmDiangan.h"
 #include "screen_bench_main.h"
-#include "screens/platform.h"
+#include "qt-support/platform.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "screens/MDIMain.h"
-#include "screens/application_setup.h"
+#include "qt-support/application_setup.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

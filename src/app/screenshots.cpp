@@ -17,8 +17,8 @@
 
 #include "screens/MDIMain.h"
 #include "screens/frmAbout.h"
-#include "screens/platform.h"
-#include "screens/application_setup.h"
+#include "qt-support/platform.h"
+#include "qt-support/application_setup.h"
 
 namespace {
 

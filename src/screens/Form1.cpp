@@ -1,5 +1,5 @@
 #include "screens/Form1.h"
-#include "screens/scrolled_screen.h"
+#include "qt-support/scrolled_screen.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -28,8 +28,8 @@
 #include "screens/frmTOPQuanqiao.h"
 #include "screens/frmTOPTuiwan.h"
 #include "screens/frmTOPZhengji.h"
-#include "screens/help.h"
-#include "screens/platform.h"
+#include "qt-support/help.h"
+#include "qt-support/platform.h"
 #include "text/web_site.h"
 
 namespace qiro {

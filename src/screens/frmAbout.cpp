@@ -1,6 +1,6 @@
 #include "screens/frmAbout.h"
 
-#include "screens/platform.h"
+#include "qt-support/platform.h"
 #include "text/web_site.h"
 #include "ui_frmAbout.h"
 

@@ -1,5 +1,5 @@
 #include "screens/frmChoise.h"
-#include "screens/domain_text.h"
+#include "qt-support/domain_text.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -9,8 +9,8 @@
 #include <QTextOption>
 
 #include "design/catalogue_fit_search.h"
-#include "screens/platform.h"
-#include "screens/scrolled_screen.h"
+#include "qt-support/platform.h"
+#include "qt-support/scrolled_screen.h"
 #include "text/web_site.h"
 #include "ui_frmChoise.h"
 

@@ -1,5 +1,5 @@
 #include "screens/frmCoreChoise.h"
-#include "screens/domain_text.h"
+#include "qt-support/domain_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,12 +13,12 @@
 #include <optional>
 
 #include "design/candidate_report.h"
-#include "screens/AssessmentPanel.h"
-#include "screens/design_export.h"
-#include "screens/platform.h"
-#include "screens/report_copy.h"
-#include "screens/svg_picture.h"
-#include "screens/scrolled_screen.h"
+#include "workbench/AssessmentPanel.h"
+#include "workbench/design_export.h"
+#include "qt-support/platform.h"
+#include "workbench/report_copy.h"
+#include "qt-support/svg_picture.h"
+#include "qt-support/scrolled_screen.h"
 #include "text/web_site.h"
 #include "ui_frmCoreChoise.h"
 

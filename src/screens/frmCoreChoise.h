@@ -8,8 +8,8 @@
 
 #include "design/grouped_core_search.h"
 #include "design/selection_inputs.h"
-#include "screens/DesignCurves.h"
-#include "screens/ProposalComparison.h"
+#include "workbench/DesignCurves.h"
+#include "workbench/ProposalComparison.h"
 
 namespace Ui {
 class frmCoreChoise;

@@ -1,12 +1,12 @@
 #include "screens/frmDKURdanlirao.h"
-#include "screens/domain_text.h"
+#include "qt-support/domain_text.h"
 
 #include <QPixmap>
 #include <QValidator>
 
-#include "screens/platform.h"
-#include "screens/svg_picture.h"
-#include "screens/scrolled_screen.h"
+#include "qt-support/platform.h"
+#include "qt-support/svg_picture.h"
+#include "qt-support/scrolled_screen.h"
 #include "text/number_text.h"
 #include "ui_frmDKURdanlirao.h"
 

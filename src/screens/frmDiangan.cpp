@@ -1,5 +1,5 @@
 #include "screens/frmDiangan.h"
-#include "screens/domain_text.h"
+#include "qt-support/domain_text.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,11 +21,11 @@
 #include "design/toroid_report.h"
 #include "magnetics/evaluate_inductor.h"
 #include "screens/frmCurrentDensity.h"
-#include "screens/AssessmentPanel.h"
-#include "screens/design_export.h"
-#include "screens/platform.h"
-#include "screens/report_copy.h"
-#include "screens/scrolled_screen.h"
+#include "workbench/AssessmentPanel.h"
+#include "workbench/design_export.h"
+#include "qt-support/platform.h"
+#include "workbench/report_copy.h"
+#include "qt-support/scrolled_screen.h"
 #include "text/float_range.h"
 #include "text/key_rules.h"
 #include "text/number_text.h"

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "design/toroid_reading.h"
-#include "screens/DesignCurves.h"
+#include "workbench/DesignCurves.h"
 
 namespace Ui {
 class frmDiangan;

@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "screens/platform.h"
-#include "screens/scrolled_screen.h"
+#include "qt-support/platform.h"
+#include "qt-support/scrolled_screen.h"
 #include "ui_TopologyFrame.h"
 
 namespace qiro {

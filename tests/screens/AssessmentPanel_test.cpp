@@ -1,7 +1,7 @@
 // The "设计评估" panel as a user meets it on the toroid calculator and the selection details:
 // it follows the report, takes an ambient temperature, says why it cannot assess, and never
 // shows junk.
-#include "screens/AssessmentPanel.h"
+#include "workbench/AssessmentPanel.h"
 
 #include <QLabel>
 #include <QLineEdit>

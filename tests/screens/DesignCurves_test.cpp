@@ -1,6 +1,6 @@
 // The curves window on its own, at 200 % scale: what each chart draws, its axes and legend,
 // and the notes shown where a design or a curve cannot be drawn.
-#include "screens/DesignCurves.h"
+#include "workbench/DesignCurves.h"
 
 #include <QAbstractAxis>
 #include <QLegend>

@@ -1,4 +1,4 @@
-#include "screens/ProposalComparison.h"
+#include "workbench/ProposalComparison.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,7 +20,7 @@
 #include "design/grouped_core_search.h"
 #include "screen_test_support.h"
 #include "screens/MDIMain.h"
-#include "screens/ProposalComparisonModel.h"
+#include "workbench/ProposalComparisonModel.h"
 #include "screens/frmCoreChoise.h"
 #include "text/number_text.h"
 

@@ -15,7 +15,7 @@
 #include <QStackedWidget>
 #include <QXYSeries>
 
-#include "screens/DesignCurves.h"
+#include "workbench/DesignCurves.h"
 
 namespace qiro::testing {
 

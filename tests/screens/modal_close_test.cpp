@@ -15,7 +15,7 @@
 
 #include "screens/MDIMain.h"
 #include "screens/frmAbout.h"
-#include "screens/platform.h"
+#include "qt-support/platform.h"
 #include "screens/screen_test_support.h"
 
 using namespace qiro;

@@ -1,4 +1,4 @@
-#include "screens/platform.h"
+#include "qt-support/platform.h"
 
 #include <QLineEdit>
 #include <QTest>

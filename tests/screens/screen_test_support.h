@@ -10,8 +10,8 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "screens/design_export.h"
-#include "screens/platform.h"
+#include "workbench/design_export.h"
+#include "qt-support/platform.h"
 
 namespace qiro::testing {
 

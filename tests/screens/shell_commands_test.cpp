@@ -14,8 +14,8 @@
 #include "screens/Form1.h"
 #include "screens/MDIMain.h"
 #include "screens/frmAbout.h"
-#include "screens/application_setup.h"
-#include "screens/help.h"
+#include "qt-support/application_setup.h"
+#include "qt-support/help.h"
 #include "screens/screen_test_support.h"
 #include "text/web_site.h"
 

@@ -17,7 +17,7 @@
 #include "screens/frmTOPQuanqiao.h"
 #include "screens/frmTOPTuiwan.h"
 #include "screens/frmTOPZhengji.h"
-#include "screens/svg_picture.h"
+#include "qt-support/svg_picture.h"
 
 using qiro::testing::Find;
 using qiro::testing::Retype;

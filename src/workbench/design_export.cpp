@@ -1,4 +1,4 @@
-#include "screens/design_export.h"
+#include "workbench/design_export.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,9 +12,9 @@
 #include <QPushButton>
 
 #include "design/spice_model.h"
-#include "screens/AssessmentPanel.h"
-#include "screens/design_sheet.h"
-#include "screens/platform.h"
+#include "workbench/AssessmentPanel.h"
+#include "workbench/design_sheet.h"
+#include "qt-support/platform.h"
 
 namespace qiro {
 namespace {

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "design/design_curves.h"
-#include "screens/DesignCurves.h"
+#include "workbench/DesignCurves.h"
 
 class QPrinter;
 class QWidget;

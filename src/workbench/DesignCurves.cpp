@@ -1,5 +1,5 @@
-#include "screens/DesignCurves.h"
-#include "screens/domain_text.h"
+#include "workbench/DesignCurves.h"
+#include "qt-support/domain_text.h"
 
 #include <QChart>
 #include <QChartView>
@@ -22,7 +22,7 @@
 #include <cmath>
 #include <utility>
 
-#include "screens/scrolled_screen.h"
+#include "qt-support/scrolled_screen.h"
 #include "text/number_text.h"
 #include "ui_DesignCurves.h"
 

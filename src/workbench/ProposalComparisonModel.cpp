@@ -1,5 +1,5 @@
-#include "screens/ProposalComparisonModel.h"
-#include "screens/domain_text.h"
+#include "workbench/ProposalComparisonModel.h"
+#include "qt-support/domain_text.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "screens/scrolled_screen.h"
+#include "qt-support/scrolled_screen.h"
 
 #include <QEvent>
 #include <QScrollArea>

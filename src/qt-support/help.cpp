@@ -1,10 +1,10 @@
-#include "screens/help.h"
+#include "qt-support/help.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
-#include "screens/platform.h"
+#include "qt-support/platform.h"
 
 namespace qiro {
 

@@ -1,4 +1,4 @@
-#include "screens/ProposalComparison.h"
+#include "workbench/ProposalComparison.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,8 +14,8 @@
 
 #include "design/candidate_report.h"
 #include "design/design_assessment.h"
-#include "screens/ProposalComparisonModel.h"
-#include "screens/platform.h"
+#include "workbench/ProposalComparisonModel.h"
+#include "qt-support/platform.h"
 #include "text/float_range.h"
 #include "text/number_text.h"
 #include "ui_ProposalComparison.h"

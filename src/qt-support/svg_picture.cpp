@@ -1,4 +1,4 @@
-#include "screens/svg_picture.h"
+#include "qt-support/svg_picture.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "screens/report_copy.h"
+#include "workbench/report_copy.h"
 
 #include <QAction>
 #include <QApplication>

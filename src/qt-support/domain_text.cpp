@@ -1,11 +1,11 @@
-#include "screens/domain_text.h"
+#include "qt-support/domain_text.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 #include <iterator>
 #include <vector>
 
-#include "screens/application_setup.h"
+#include "qt-support/application_setup.h"
 
 namespace qiro {
 namespace {

@@ -1,5 +1,5 @@
-#include "screens/AssessmentPanel.h"
-#include "screens/domain_text.h"
+#include "workbench/AssessmentPanel.h"
+#include "qt-support/domain_text.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -10,7 +10,7 @@
 
 #include "design/assessment_text.h"
 #include "design/design_assessment.h"
-#include "screens/platform.h"
+#include "qt-support/platform.h"
 #include "text/number_text.h"
 
 namespace qiro {

@@ -1,4 +1,4 @@
-#include "screens/design_sheet.h"
+#include "workbench/design_sheet.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -12,8 +12,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "screens/DesignCurves.h"
-#include "screens/application_setup.h"
+#include "workbench/DesignCurves.h"
+#include "qt-support/application_setup.h"
 #include "text/number_text.h"
 
 namespace qiro {

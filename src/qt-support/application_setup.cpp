@@ -1,4 +1,4 @@
-#include "screens/application_setup.h"
+#include "qt-support/application_setup.h"
 
 #include <QApplication>
 #include <QFont>
