@@ -159,6 +159,11 @@ void MDIMain::closeEvent(QCloseEvent* event) {
     if (dialog && dialog->isVisible()) dialog->close();
   }
   event->accept();
+  // Closing the frame ends the program. Qt's own "last window closed" quit misses the case
+  // where the frame closes under a box that is then deleted with its screen (never closed),
+  // and a nested loop of a search or a box would otherwise run on with no window. quit()
+  // does nothing unless the application's loop is running (as in the tests).
+  QCoreApplication::quit();
 }
 
 void MDIMain::showEvent(QShowEvent* event) {

@@ -86,6 +86,11 @@ const char* const kScreenEntries[] = {"menToroidalL", "meuChoise", "menuPFC",   
 // While a modal box or the grouped search runs its own event loop, assistive technology
 // can still reach the menus: this timer answers the box as a user would, or closes the
 // screen under it, or the whole program.
+// What the program's event loop returns after a round that did not close the program, and
+// when a closed program's loop failed to return by itself.
+constexpr int kRoundDone = 7;
+constexpr int kLoopHung = 99;
+
 class Interloper final : public QObject {
  public:
   Interloper(std::mt19937& rng, QPointer<MDIMain>& window) : rng_(rng), window_(window) {
@@ -211,10 +216,25 @@ class MonkeyTest : public QObject {
       if (!screen) continue;
       QApplication::setActiveWindow(window);
       testing::Monkey monkey(screen, rng());
-      for (int i = 0; i < 12 && screen && window && window->isVisible(); ++i, ++actions) {
-        monkey.Act();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-      }
+      // The round runs inside the program's own event loop, as main() runs it: when the
+      // interloper closes the program, that loop must return by itself with status 0.
+      QTimer::singleShot(0, [&] {
+        for (int i = 0; i < 12 && screen && window && window->isVisible(); ++i, ++actions) {
+          monkey.Act();
+          QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        if (window && window->isVisible()) QCoreApplication::exit(kRoundDone);
+      });
+      QTimer watchdog;
+      watchdog.setSingleShot(true);
+      connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(kLoopHung); });
+      watchdog.start(120000);
+      const int status = QApplication::exec();
+      watchdog.stop();
+      const bool closed = !window || !window->isVisible();
+      QVERIFY2(status == (closed ? 0 : kRoundDone),
+               qPrintable(QStringLiteral("seed %1, round %2: the program's loop returned %3")
+                              .arg(seed).arg(round).arg(status)));
       if (screen && window) {
         const QString shown = FalseShownText(screen, UserFields(screen));
         QVERIFY2(shown.isEmpty(), qPrintable(QStringLiteral("seed %1, round %2 shows: %3")
