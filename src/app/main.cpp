@@ -7,6 +7,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   qiro::PrepareApplication(app);
   qiro::MDIMain window;
+  window.PlaceOnDisplay();
   window.show();
   return QApplication::exec();
 }

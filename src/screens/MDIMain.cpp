@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QSettings>
 #include <QShowEvent>
 #include <algorithm>
 
@@ -150,7 +151,37 @@ QWidget* MDIMain::OpenChild(const QString& screenName,
   return slot;
 }
 
+namespace {
+const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
+const QString kStateKey = QStringLiteral("MainWindow/state");
+}  // namespace
+
+void MDIMain::PlaceOnDisplay() {
+  keepsGeometry_ = true;
+  QSettings settings;
+  const QByteArray saved = settings.value(kGeometryKey).toByteArray();
+  if (!saved.isEmpty() && restoreGeometry(saved)) {
+    restoreState(settings.value(kStateKey).toByteArray());
+    // A display that became smaller (or is gone) would leave the frame hanging out of it.
+    const QScreen* display = QGuiApplication::screenAt(geometry().center());
+    if (display && (isMaximized() || display->availableGeometry().contains(geometry()))) return;
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+  }
+  // First start (or a place that no longer fits): the whole work area of the display.
+  if (const QScreen* display = screen()) {
+    const QRect work = display->availableGeometry();
+    move(work.topLeft());
+    resize(work.size() - QSize(16, 48));
+  }
+  setWindowState(windowState() | Qt::WindowMaximized);
+}
+
 void MDIMain::closeEvent(QCloseEvent* event) {
+  if (keepsGeometry_) {
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kStateKey, saveState());
+  }
   // The area does not close its windows by itself; each screen gets its own close.
   area_->closeAllSubWindows();
   // A box still open (the About box, or one reached past its modality by assistive

@@ -23,6 +23,11 @@ class MDIMain final : public QMainWindow {
 
   QMdiArea* mdiArea() const { return area_; }
 
+  // The program's own start: the frame takes its last place and size when they still fit
+  // the display, otherwise fills the display's work area; from then on the frame's
+  // geometry is kept for the next run when it closes. Call before the first show.
+  void PlaceOnDisplay();
+
   // The single window of a screen: created with its initial contents when missing,
   // otherwise only brought to the front. Returns the screen's widget.
   QWidget* OpenChild(const QString& screenName, const std::function<QWidget*()>& create);
@@ -55,6 +60,7 @@ class MDIMain final : public QMainWindow {
 
   QMdiArea* area_ = nullptr;
   std::map<QString, QPointer<QWidget>> children_;
+  bool keepsGeometry_ = false;
 };
 
 }  // namespace qiro

@@ -91,7 +91,7 @@ frmCoreChoise::~frmCoreChoise() = default;
 void frmCoreChoise::FitResultWidths() {
   // Wide enough for a typical proposal line and the widest report line, so neither is
   // cut off at the screen's natural size.
-  const int chrome = 2 * ui_->lstResut->frameWidth() + 4 * fontMetrics().averageCharWidth() +
+  const int chrome = 2 * ui_->lstResut->frameWidth() + 2 * fontMetrics().averageCharWidth() +
                      style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   const QFontMetrics list(ui_->lstResut->font());
   ui_->lstResut->setMinimumWidth(
