@@ -299,14 +299,20 @@ std::optional<DesignFileRefusal> ReadDesign(const json& design, DesignDocument& 
     for (std::string_view member : kDesignMembers) known = known || key == member;
     if (!known) return Refuse(Fault::UnknownField, "design." + key);
   }
-  for (std::string_view member : kDesignMembers) {
-    if (!design.contains(std::string(member))) return Refuse(Fault::MissingField, "design." + std::string(member));
-  }
-  const auto at = [&design](const char* name) -> const json& { return design.at(std::string(name)); };
+  // Member by member in the order the program writes them: missing, mistyped or out of range.
+  const json* value = nullptr;
+  std::string path;
+  const auto member = [&](const char* name) {
+    path = std::string("design.") + name;
+    const auto it = design.find(name);
+    value = it == design.end() ? nullptr : &*it;
+    return value != nullptr;
+  };
 
-  if (!at("Core").is_string()) return Refuse(Fault::WrongType, "design.Core");
-  d.Core = at("Core").get<std::string>();
-  if (!FindSlotByPartNumber(d.Core)) return Refuse(Fault::UnknownPartNumber, "design.Core", d.Core);
+  if (!member("Core")) return Refuse(Fault::MissingField, path);
+  if (!value->is_string()) return Refuse(Fault::WrongType, path);
+  d.Core = value->get<std::string>();
+  if (!FindSlotByPartNumber(d.Core)) return Refuse(Fault::UnknownPartNumber, path, d.Core);
 
   const struct {
     const char* name;
@@ -316,32 +322,33 @@ std::optional<DesignFileRefusal> ReadDesign(const json& design, DesignDocument& 
       {"AverageCurrent", d.AverageCurrent}, {"PeakCurrent", d.PeakCurrent},
       {"RippleCurrent", d.RippleCurrent},
   };
-  for (const auto& [name, value] : positives) {
-    const std::string path = std::string("design.") + name;
+  for (const auto& [name, stored] : positives) {
+    if (!member(name)) return Refuse(Fault::MissingField, path);
     double number = 0;
-    if (auto refused = ReadNumber(at(name), path, number)) return refused;
-    const auto stored = PositiveFloat(number);
-    if (!stored) return Refuse(Fault::OutOfRange, path);
-    value = *stored;
+    if (auto refused = ReadNumber(*value, path, number)) return refused;
+    const auto positive = PositiveFloat(number);
+    if (!positive) return Refuse(Fault::OutOfRange, path);
+    stored = *positive;
   }
 
+  if (!member("WireDiameter")) return Refuse(Fault::MissingField, path);
   double wire = 0;
-  if (auto refused = ReadNumber(at("WireDiameter"), "design.WireDiameter", wire)) return refused;
+  if (auto refused = ReadNumber(*value, path, wire)) return refused;
   if (!FitsFloat32(wire) || !IsListedWireDiameter(ToFloat32(wire)))
-    return Refuse(Fault::WireNotInList, "design.WireDiameter");
+    return Refuse(Fault::WireNotInList, path);
   d.WireDiameter = ToFloat32(wire);
 
   std::int64_t count = 0;
-  if (auto refused = ReadInteger(at("StrandCount"), "design.StrandCount", 1, 32767, count))
-    return refused;
+  if (!member("StrandCount")) return Refuse(Fault::MissingField, path);
+  if (auto refused = ReadInteger(*value, path, 1, 32767, count)) return refused;
   d.StrandCount = static_cast<std::int16_t>(count);
-  if (auto refused = ReadInteger(at("Turns"), "design.Turns", 1, kMostTurns, count)) return refused;
+  if (!member("Turns")) return Refuse(Fault::MissingField, path);
+  if (auto refused = ReadInteger(*value, path, 1, kMostTurns, count)) return refused;
   d.Turns = static_cast<std::int16_t>(count);
 
-  double ambient = 0;
-  if (auto refused = ReadNumber(at("AmbientTemperature"), "design.AmbientTemperature", ambient))
-    return refused;
-  d.AmbientTemperature = ambient;
+  if (!member("AmbientTemperature")) return Refuse(Fault::MissingField, path);
+  if (auto refused = ReadNumber(*value, path, d.AmbientTemperature)) return refused;
+  // The last range (the ambient's) and, again, everything the screens check before saving.
   return CheckDesignDocument(d);
 }
 

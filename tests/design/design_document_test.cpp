@@ -260,6 +260,8 @@ std::vector<BadFile> BadFiles() {
        F::DuplicateField, "note"},
       {"note a number", WithDesign("\"示例：BUCK 输出电感\"", "5"), F::WrongType, "note"},
       {"Core a number", WithDesign("\"KMA157060\"", "157060"), F::WrongType, "design.Core"},
+      {"first fault first", "{\"format\": \"qiromagnetic-design\", \"version\": 1, \"design\": {\"Core\": []}}",
+       F::WrongType, "design.Core"},
       {"unknown part number", WithDesign("KMA157060", "KMA999999"), F::UnknownPartNumber, "design.Core"},
       {"part number in lower case", WithDesign("KMA157060", "kma157060"), F::UnknownPartNumber, "design.Core"},
       {"empty part number", WithDesign("\"KMA157060\"", "\"\""), F::UnknownPartNumber, "design.Core"},
