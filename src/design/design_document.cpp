@@ -197,6 +197,14 @@ std::string Shown(std::string_view text) {
 
 // ---- Writing -------------------------------------------------------------------------
 
+// What the calculator and the batch tool make of a number's text: the nearest double, then
+// the nearest float to that.
+float HeldFloat(std::string_view text) {
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return ToFloat32(value);
+}
+
 template <class T>
 void AppendNumber(std::string& out, T value) {
   if constexpr (std::is_floating_point_v<T>) {
@@ -206,9 +214,13 @@ void AppendNumber(std::string& out, T value) {
     }
     if (value == 0) value = 0;  // -0 reads back as the integer 0: write it so
   }
-  char buffer[32];
-  const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, r.ptr);
+  if constexpr (std::is_same_v<T, float>) {
+    out += RoundTripText(value);
+  } else {
+    char buffer[32];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, r.ptr);
+  }
 }
 
 // ---- Reading -------------------------------------------------------------------------
@@ -372,6 +384,17 @@ Expect ExpectedType(const std::string& path) {
 }
 
 }  // namespace
+
+std::string RoundTripText(float value) {
+  char buffer[32];
+  auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
+  if (!std::isfinite(value) || HeldFloat(std::string_view(buffer, r.ptr - buffer)) == value)
+    return std::string(buffer, r.ptr);
+  // Read through a double, the shortest float text can land on a tie between two floats
+  // and round to the other (7.038531e-26); the float's exact value cannot.
+  r = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value));
+  return std::string(buffer, r.ptr);
+}
 
 bool IsListedWireDiameter(float diameter) {
   for (int tenths = kThinnestWireTenths; tenths <= kThickestWireTenths; ++tenths) {

@@ -2,8 +2,9 @@
 // A design file: the toroid calculator's inputs for one core type, kept as UTF-8 JSON
 //   {"format": "qiromagnetic-design", "version": 1, "design": {...}, "note": "..."}
 // where "design" holds the batch tool's AssessDesign arguments for a single core type, so a
-// script can pass it to qiro-batch as it is. Numbers are written in the shortest form that
-// reads back to the value the calculator holds (floats as floats, the ambient as a double).
+// script can pass it to qiro-batch as it is. A number is read as the calculator reads a
+// typed one and the batch tool an argument (the nearest double, then the nearest float for
+// a float value), and written in the shortest form that reads back so (RoundTripText).
 //
 // Reading is strict: a file is taken whole or refused, naming the first member at fault.
 // Members this program does not know are refused rather than skipped, because opening and
@@ -83,6 +84,12 @@ std::variant<DesignDocument, DesignFileRefusal> ReadDesignDocument(std::string_v
 // The value checks of ReadDesignDocument on a document in memory: nothing when every value
 // is one the calculator can hold and the note is valid UTF-8.
 std::optional<DesignFileRefusal> CheckDesignDocument(const DesignDocument& document);
+
+// The shortest text that reads back as this float through the nearest double, as the
+// calculator's fields and the batch tool read numbers: the float's shortest form, or in the
+// rare case where that lands on a tie between two floats, its exact value. Also the text to
+// put in a calculator field so that it holds this float.
+std::string RoundTripText(float value);
 
 // Whether the diameter (mm) is one of the calculator's wire list, as the calculator holds it.
 bool IsListedWireDiameter(float diameter);

@@ -98,6 +98,15 @@ TEST(Batch, FloatsRoundTrip) {
   EXPECT_EQ(static_cast<float>(first["result"].get<double>()), qiro::BareWireDiameter(8));
   EXPECT_EQ(lines[0], "{\"id\":1,\"ok\":true,\"result\":1.1283778}");
   EXPECT_EQ(lines[1], "{\"id\":2,\"ok\":true,\"result\":0.1}");
+  // 7.038531e-26 is this float's shortest form, but read as a double it rounds to the next
+  // float: the reply gives its exact value, which a script (or this tool) reads back exactly.
+  const std::string tie = "7.038530691851209e-26";
+  const auto echoed = nlohmann::json::parse(Lines(RunBatch(
+      "{\"id\":3,\"op\":\"EvaluateInductor\",\"args\":{\"Core\":\"KMA157060\",\"CoreCount\":1,"
+      "\"FrequencyKHz\":100,\"AverageCurrent\":" + tie + ",\"PeakCurrent\":14.14,"
+      "\"RippleCurrent\":2.828,\"WireDiameter\":1.0,\"StrandCount\":1,\"Turns\":37}}\n").out).at(0));
+  ASSERT_TRUE(echoed.at("ok").get<bool>()) << echoed;
+  EXPECT_EQ(echoed.at("result").at("AverageCurrent").dump(), tie);
 }
 
 }  // namespace

@@ -163,6 +163,24 @@ TEST_F(DesignDocumentTest, RandomDesignsRoundTrip) {
   }
 }
 
+// A float whose shortest text, read through a double as the calculator and the batch tool
+// read numbers, lands on a tie and rounds to its neighbour: written by its exact value.
+TEST_F(DesignDocumentTest, FloatsThatShortestTextWouldLose) {
+  const float tie = std::bit_cast<float>(std::uint32_t{0x15ae43fd});
+  EXPECT_EQ(RoundTripText(tie), "7.038530691851209e-26");
+  EXPECT_EQ(RoundTripText(14.14f), "14.14");
+  EXPECT_EQ(RoundTripText(0.1f), "0.1");
+  EXPECT_EQ(RoundTripText(std::numeric_limits<float>::max()), "3.4028235e+38");
+  EXPECT_EQ(RoundTripText(std::numeric_limits<float>::denorm_min()), "1e-45");
+  DesignDocument d = WorkedDesign();
+  d.AverageCurrent = tie;
+  const std::string text = WriteDesignDocument(d);
+  EXPECT_NE(text.find("\"AverageCurrent\": 7.038530691851209e-26,"), std::string::npos) << text;
+  const auto read = ReadDesignDocument(text);
+  ASSERT_TRUE(std::holds_alternative<DesignDocument>(read));
+  EXPECT_EQ(std::bit_cast<std::uint32_t>(std::get<DesignDocument>(read).AverageCurrent), 0x15ae43fdu);
+}
+
 TEST_F(DesignDocumentTest, NotesKeepTheirCharactersAndEscapeControls) {
   struct Case {
     const char* note;
