@@ -16,6 +16,8 @@
 #include "core-data/catalogue.h"
 #include "design/design_assessment.h"
 #include "magnetics/evaluate_inductor.h"
+#include "text/float_range.h"
+#include "text/number_text.h"
 
 namespace qiro {
 namespace {
@@ -172,6 +174,9 @@ TEST_F(DesignDocumentTest, FloatsThatShortestTextWouldLose) {
   EXPECT_EQ(RoundTripText(0.1f), "0.1");
   EXPECT_EQ(RoundTripText(std::numeric_limits<float>::max()), "3.4028235e+38");
   EXPECT_EQ(RoundTripText(std::numeric_limits<float>::denorm_min()), "1e-45");
+  // Typed into a calculator field, the text gives the same float.
+  EXPECT_EQ(ToFloat32(LeadingNumber(RoundTripText(tie))), tie);
+  EXPECT_NE(ToFloat32(LeadingNumber("7.038531e-26")), tie);
   DesignDocument d = WorkedDesign();
   d.AverageCurrent = tie;
   const std::string text = WriteDesignDocument(d);
