@@ -10,7 +10,7 @@ case ${FAKE_HELP:-} in
   awkward)
     # Text that roff or a CMake list would misread if passed through as it is.
     printf '%s\n' \
-      '  Awkward(Core: part number, x: float64)' \
+      '  Awkward(Core: part number, x: float64, Second?: part number)' \
       '      .starts with a dot; has [brackets], a \backslash and 50 % of μH.' \
       '  NoArgs()' \
       "      'starts with a quote"

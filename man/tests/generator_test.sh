@@ -23,7 +23,7 @@ if generate awkward "$work/awkward.1"; then
     echo "FAIL: the page made from awkward summaries:"; cat "$work/check"; failed=1
   fi
   for text in 'Awkward' 'NoArgs' '\&.starts with a dot\N'"'59'"' has \(lBbrackets\(rB, a \ebackslash' \
-              'No arguments.' '\fICore\fP (part number)'; do
+              'No arguments.' '\fICore\fP (part number)' '\fISecond\fP (part number, optional)'; do
     if ! grep -qF -- "$text" "$work/awkward.1"; then
       echo "FAIL: the awkward page lacks: $text"; failed=1
     fi

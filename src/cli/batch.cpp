@@ -64,6 +64,12 @@ std::int16_t Args::i16(const char* name) const { return static_cast<std::int16_t
 const std::string& Args::text(const char* name) const { return Find(name).text; }
 const CoreRecord& Args::core(const char* name) const { return *Find(name).core; }
 bool Args::boolean(const char* name) const { return Find(name).number != 0; }
+bool Args::has(const char* name) const {
+  for (const Value& value : values_) {
+    if (value.name == name) return true;
+  }
+  return false;
+}
 
 Batch::Batch() {
   InitCoreData();
@@ -76,6 +82,7 @@ Batch::Batch() {
   RegisterTopologyOperations(*this);
   RegisterUrOperations(*this);
   RegisterSelectionOperations(*this);
+  RegisterDesignFileOperations(*this);
 }
 
 void Batch::Register(const std::string& name, Operation operation) {
@@ -128,6 +135,7 @@ std::string Batch::Reply(std::string_view line, bool& ok) const {
   for (const ArgSpec& param : operation.args) {
     const auto it = given.find(param.name);
     if (it == given.end()) {
+      if (param.optional) continue;
       if (const auto message = unexpected()) return fail(*message);
       return fail("missing argument \"" + std::string(param.name) + "\"");
     }
@@ -234,13 +242,14 @@ std::string Batch::Help() const {
           "  request: {\"id\": <any>, \"op\": \"<operation>\", \"args\": {...}}\n"
           "  reply:   {\"id\": <same>, \"ok\": true, \"result\": <value>}\n"
           "           {\"id\": <same>, \"ok\": false, \"error\": \"<message>\"}\n"
+          "  An argument marked \"?\" may be left out.\n"
           "Exit status: 0 every request succeeded, 1 some request failed, 2 input unreadable.\n\n"
           "Operations:\n";
   for (const auto& [name, operation] : operations_) {
     text << "  " << name << '(';
     for (std::size_t i = 0; i < operation.args.size(); ++i) {
       const ArgSpec& param = operation.args[i];
-      text << (i ? ", " : "") << param.name << ": ";
+      text << (i ? ", " : "") << param.name << (param.optional ? "?: " : ": ");
       switch (param.type) {
         case ArgType::Float32: text << "float32"; break;
         case ArgType::Float64: text << "float64"; break;

@@ -30,6 +30,8 @@ enum class ArgType {
 struct ArgSpec {
   const char* name;
   ArgType type;
+  // May be left out; the operation then reads has() and supplies its own default.
+  bool optional = false;
 };
 
 // The checked arguments of one request.
@@ -41,6 +43,7 @@ class Args {
   const std::string& text(const char* name) const;
   const CoreRecord& core(const char* name) const;
   bool boolean(const char* name) const;
+  bool has(const char* name) const;  // whether an optional argument was given
 
  private:
   friend class Batch;
@@ -94,6 +97,7 @@ void RegisterTextOperations(Batch& batch);
 void RegisterTopologyOperations(Batch& batch);
 void RegisterUrOperations(Batch& batch);
 void RegisterSelectionOperations(Batch& batch);
+void RegisterDesignFileOperations(Batch& batch);
 
 // Writers shared by the operation families.
 void WriteCore(JsonWriter& w, const CoreRecord& core);

@@ -89,9 +89,11 @@ void WriteAssessment(JsonWriter& w, const DesignAssessment& a) {
 }
 
 // EvaluateInductor's arguments, shared by the operations that start from an evaluation.
+// A single core type needs no second core: left out, it is the first with a count of 0, as
+// the toroid calculator evaluates (and as a design file's "design" holds it).
 std::vector<ArgSpec> EvaluateArgs() {
-  return {{"Core", ArgType::Core}, {"SecondCore", ArgType::Core}, {"CoreCount", ArgType::Float32},
-          {"SecondCoreCount", ArgType::Float32}, {"FrequencyKHz", ArgType::Float32},
+  return {{"Core", ArgType::Core}, {"SecondCore", ArgType::Core, true}, {"CoreCount", ArgType::Float32},
+          {"SecondCoreCount", ArgType::Float32, true}, {"FrequencyKHz", ArgType::Float32},
           {"AverageCurrent", ArgType::Float32}, {"PeakCurrent", ArgType::Float32},
           {"RippleCurrent", ArgType::Float32}, {"WireDiameter", ArgType::Float32},
           {"StrandCount", ArgType::Integer16}, {"Turns", ArgType::Integer16}};
@@ -103,8 +105,10 @@ std::vector<ArgSpec> WithArg(std::vector<ArgSpec> args, ArgSpec more) {
 }
 
 Outcome<InductorEvaluation> Evaluate(const Args& a) {
-  return EvaluateInductor(a.core("Core"), a.core("SecondCore"), a.f32("CoreCount"),
-                          a.f32("SecondCoreCount"), a.f32("FrequencyKHz"), a.f32("AverageCurrent"),
+  const CoreRecord& second = a.has("SecondCore") ? a.core("SecondCore") : a.core("Core");
+  const float secondCount = a.has("SecondCoreCount") ? a.f32("SecondCoreCount") : 0.0f;
+  return EvaluateInductor(a.core("Core"), second, a.f32("CoreCount"), secondCount,
+                          a.f32("FrequencyKHz"), a.f32("AverageCurrent"),
                           a.f32("PeakCurrent"), a.f32("RippleCurrent"), a.f32("WireDiameter"),
                           a.i16("StrandCount"), a.i16("Turns"));
 }

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "design/design_document.h"
+
 namespace qiro::batch {
 
 void JsonWriter::Separate() {
@@ -118,9 +120,9 @@ JsonWriter& JsonWriter::String(std::string_view text) {
 
 JsonWriter& JsonWriter::Float32(float value) {
   Separate();
-  char buffer[32];
-  const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-  text_.append(buffer, r.ptr);
+  // Scripts (and this tool) read a number as a double first: the float's shortest form
+  // alone would come back as its neighbour for the rare float it puts on a tie.
+  text_ += RoundTripText(value);
   return *this;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Writes reply lines. Floats are written in their shortest round-trip form for their own
-// width, so a 32-bit result reads back to the same float (0.1f as 0.1, not 0.10000000149).
+// width, so a 32-bit result reads back to the same float (0.1f as 0.1, not 0.10000000149),
+// also when read as a double first and then rounded to float (RoundTripText).
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -98,6 +98,15 @@ TEST(Batch, FloatsRoundTrip) {
   EXPECT_EQ(static_cast<float>(first["result"].get<double>()), qiro::BareWireDiameter(8));
   EXPECT_EQ(lines[0], "{\"id\":1,\"ok\":true,\"result\":1.1283778}");
   EXPECT_EQ(lines[1], "{\"id\":2,\"ok\":true,\"result\":0.1}");
+  // 7.038531e-26 is this float's shortest form, but read as a double it rounds to the next
+  // float: the reply gives its exact value, which a script (or this tool) reads back exactly.
+  const std::string tie = "7.038530691851209e-26";
+  const auto echoed = nlohmann::json::parse(Lines(RunBatch(
+      "{\"id\":3,\"op\":\"EvaluateInductor\",\"args\":{\"Core\":\"KMA157060\",\"CoreCount\":1,"
+      "\"FrequencyKHz\":100,\"AverageCurrent\":" + tie + ",\"PeakCurrent\":14.14,"
+      "\"RippleCurrent\":2.828,\"WireDiameter\":1.0,\"StrandCount\":1,\"Turns\":37}}\n").out).at(0));
+  ASSERT_TRUE(echoed.at("ok").get<bool>()) << echoed;
+  EXPECT_EQ(echoed.at("result").at("AverageCurrent").dump(), tie);
 }
 
 }  // namespace
@@ -215,6 +224,122 @@ TEST(Batch, SpiceModelRepliesWithTheSubcircuitOrARefusal) {
   EXPECT_FALSE(refused.at("ok").get<bool>());
   EXPECT_NE(refused.at("error").get<std::string>().find("current"), std::string::npos);
   EXPECT_NE(RunBatch("", "--help").out.find("SpiceModel("), std::string::npos);
+}
+
+}  // namespace
+
+#include "design/design_document.h"
+
+namespace {
+
+std::string Request(int id, const std::string& op, const nlohmann::json& args) {
+  return nlohmann::json{{"id", id}, {"op", op}, {"args", args}}.dump() + "\n";
+}
+
+// A script checks a design file as the program opens it, and passes its design on as it is.
+TEST(Batch, ReadDesignFileRepliesTheDesignThatAssessDesignTakes) {
+  qiro::InitCoreData();
+  qiro::DesignDocument d;
+  d.Core = "KMA157060";
+  d.Turns = 37;
+  d.AmbientTemperature = 31.5;
+  d.Note = "两片 🧲\n";
+  const std::string file = qiro::WriteDesignDocument(d);
+  const auto read = Lines(RunBatch(Request(1, "ReadDesignFile", {{"Text", file}})).out);
+  ASSERT_EQ(read.size(), 1u);
+  const auto reply = nlohmann::ordered_json::parse(read[0]);
+  ASSERT_TRUE(reply.at("ok").get<bool>()) << read[0];
+  auto design = reply.at("result");
+  EXPECT_EQ(design.at("Note"), d.Note);
+  EXPECT_EQ(design.at("PeakCurrent").get<float>(), 14.14f);
+  EXPECT_EQ(design.at("AmbientTemperature").get<double>(), 31.5);
+  design.erase("Note");
+  // Member for member the file's own design object, in its order.
+  EXPECT_EQ(design, nlohmann::ordered_json::parse(file).at("design"));
+
+  auto evaluateArgs = design;
+  evaluateArgs.erase("AmbientTemperature");
+  const auto lines = Lines(RunBatch(Request(2, "AssessDesign", design) +
+                                    Request(3, "EvaluateInductor", evaluateArgs)).out);
+  ASSERT_EQ(lines.size(), 2u);
+  const qiro::CoreRecord core = qiro::FindCoreByPartNumber("KMA157060");
+  const auto e = qiro::EvaluateInductor(core, core, 1, 0, 100, 10, 14.14f, 2.828f, 1.0f, 1, 37);
+  const auto a = qiro::AssessDesign(*e, 31.5);
+  ASSERT_TRUE(a.ok());
+  const auto assessed = nlohmann::json::parse(lines[0]);
+  ASSERT_TRUE(assessed.at("ok").get<bool>()) << lines[0];
+  EXPECT_EQ(assessed.at("result").at("TemperatureRise").get<double>(), a->TemperatureRise);
+  const auto evaluated = nlohmann::json::parse(lines[1]);
+  ASSERT_TRUE(evaluated.at("ok").get<bool>()) << lines[1];
+  EXPECT_EQ(evaluated.at("result").at("SecondCoreCount").get<float>(), 0.0f);
+  EXPECT_EQ(evaluated.at("result").at("InductanceAtPeak").get<float>(), e->InductanceAtPeak);
+}
+
+// The refusal is the one the program shows in English, and the reply says which field.
+TEST(Batch, ReadDesignFileRefusesAsTheProgramDoes) {
+  qiro::InitCoreData();
+  qiro::DesignDocument d;
+  d.Core = "KMA157060";
+  const std::string good = qiro::WriteDesignDocument(d);
+  const auto with = [&good](const std::string& from, const std::string& to) {
+    std::string text = good;
+    text.replace(text.find(from), from.size(), to);
+    return text;
+  };
+  const std::string texts[] = {
+      "not json",
+      with("\"Turns\": 1", "\"Turns\": 0"),
+      with("\"version\": 1", "\"version\": 7"),
+      with("\"AverageCurrent\": 10", "\"AverageCurrent\": \"NaN\""),
+      with("KMA157060", "KMA000000"),
+      with("\"WireDiameter\": 1", "\"WireDiameter\": 1.25"),
+  };
+  std::string requests;
+  for (std::size_t i = 0; i < std::size(texts); ++i)
+    requests += Request(static_cast<int>(i), "ReadDesignFile", {{"Text", texts[i]}});
+  requests += "{\"id\":99,\"op\":\"ReadDesignFile\",\"args\":{}}\n";
+  const RunResult run = RunBatch(requests);
+  EXPECT_EQ(run.status, 1);
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), std::size(texts) + 1);
+  for (std::size_t i = 0; i < std::size(texts); ++i) {
+    const auto reply = nlohmann::json::parse(lines[i]);
+    EXPECT_FALSE(reply.at("ok").get<bool>()) << lines[i];
+    const auto read = qiro::ReadDesignDocument(texts[i]);
+    ASSERT_TRUE(std::holds_alternative<qiro::DesignFileRefusal>(read)) << i;
+    EXPECT_EQ(reply.at("error").get<std::string>(),
+              "Cannot open the design file: " +
+                  qiro::DesignFileReasonEnglish(std::get<qiro::DesignFileRefusal>(read)));
+  }
+  EXPECT_EQ(nlohmann::json::parse(lines[1]).at("error"),
+            "Cannot open the design file: \"design.Turns\" (Turns) is out of range: it must be from 1 "
+            "to 400");
+  EXPECT_EQ(lines.back(), "{\"id\":99,\"ok\":false,\"error\":\"missing argument \\\"Text\\\"\"}");
+  const std::string help = RunBatch("", "--help").out;
+  EXPECT_NE(help.find("ReadDesignFile(Text: string)"), std::string::npos);
+  EXPECT_NE(help.find("AssessDesign(Core: part number, SecondCore?: part number, CoreCount: float32, "
+                      "SecondCoreCount?: float32,"),
+            std::string::npos);
+}
+
+// Left out, the second core is the first with none of it; given, it is checked as before.
+TEST(Batch, SecondCoreMayBeLeftOut) {
+  const std::string common =
+      "\"Core\":\"KMA157060\",\"CoreCount\":2,\"FrequencyKHz\":100,\"AverageCurrent\":10,"
+      "\"PeakCurrent\":14.14,\"RippleCurrent\":2.828,\"WireDiameter\":1.0,\"StrandCount\":1,"
+      "\"Turns\":26";
+  const auto lines = Lines(RunBatch(
+      "{\"id\":1,\"op\":\"EvaluateInductor\",\"args\":{" + common + "}}\n"
+      "{\"id\":1,\"op\":\"EvaluateInductor\",\"args\":{" + common +
+      ",\"SecondCore\":\"KMA157060\",\"SecondCoreCount\":0}}\n"
+      "{\"id\":2,\"op\":\"EvaluateInductor\",\"args\":{" + common +
+      ",\"SecondCore\":\"KMB157060\",\"SecondCoreCount\":1}}\n"
+      "{\"id\":3,\"op\":\"EvaluateInductor\",\"args\":{" + common + ",\"SecondCore\":\"nope\"}}\n")
+                               .out);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], lines[1]);
+  EXPECT_NE(lines[2].find("SecondCoreCount must be 0"), std::string::npos) << lines[2];
+  EXPECT_NE(lines[3].find("unknown part number \\\"nope\\\""), std::string::npos) << lines[3];
 }
 
 }  // namespace
