@@ -2050,6 +2050,21 @@ No program on this system can show files of this format.</translation>
     </message>
 </context>
 <context>
+    <name>qiro::UserGuide</name>
+    <message>
+        <source>使用指南</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>目录</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>后退</source>
+        <translation>Back</translation>
+    </message>
+</context>
+<context>
     <name>qiro::frmAbout</name>
     <message>
         <source>关于磁芯选型计算工具</source>

@@ -266,7 +266,16 @@ void MDIMain::meuAbout_Click() {
   RunModal(this, new frmAbout(this));
 }
 
-void MDIMain::meuHelpMain_Click() { ShowHelpFile(this, QApplication::applicationDirPath()); }
+void MDIMain::meuHelpMain_Click() {
+  // The help file beside the program is shown as it always was; an installed program has
+  // none, and its own guide is the answer then.
+  const QString folder = QApplication::applicationDirPath();
+  if (HelpFileExists(folder)) {
+    ShowHelpFile(this, folder);
+    return;
+  }
+  OpenChild(QStringLiteral("UserGuide"), [] { return new UserGuide; });
+}
 
 void MDIMain::meuExit_Click() { close(); }
 
