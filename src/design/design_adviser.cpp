@@ -184,16 +184,30 @@ class Search {
             ++no.Retention;
             continue;
           }
-          const auto a = AssessDesign(*e, r.AmbientTemperature);
-          if (!a) {
+          const auto laid = LayWinding(*e);
+          if (!laid) {
             ++no.NotAssessable;
+            continue;
+          }
+          if (r.MaxWoundOuterDiameter > 0 && !(laid->WoundOuterDiameter <= r.MaxWoundOuterDiameter)) {
+            ++no.WoundOuterDiameter;
+            continue;
+          }
+          if (r.MaxWoundHeight > 0 && !(laid->WoundHeight <= r.MaxWoundHeight)) {
+            ++no.WoundHeight;
+            continue;
+          }
+          if (SurelyTooHot(*e, *laid)) {
+            ++no.TemperatureRise;
+            continue;
+          }
+          AssessmentRefusal refusal;
+          const auto a = AssessDesign(*e, r.AmbientTemperature, refusal);
+          if (!a) {
+            ++(refusal == AssessmentRefusal::NoSteadyTemperature ? no.TemperatureRise
+                                                                 : no.NotAssessable);
           } else if (!(a->TemperatureRise <= r.MaxTemperatureRise)) {
             ++no.TemperatureRise;
-          } else if (r.MaxWoundOuterDiameter > 0 &&
-                     !(a->WoundOuterDiameter <= r.MaxWoundOuterDiameter)) {
-            ++no.WoundOuterDiameter;
-          } else if (r.MaxWoundHeight > 0 && !(a->WoundHeight <= r.MaxWoundHeight)) {
-            ++no.WoundHeight;
           } else {
             AdvisedDesign d;
             d.Slot = static_cast<std::int16_t>(slot);
@@ -209,6 +223,32 @@ class Search {
       }
     }
     return true;
+  }
+
+  // True when the rise surely exceeds the limit, from the DC copper loss alone: the
+  // assessment's rounds T ← Ta + ((Pcore + Pdc(T) + Pac(T)) / S)^0.833 start at the ambient,
+  // and with Pac ≥ 0 and Pdc growing with T, round k is at least the k-th round of the same
+  // iteration without Pac. The first such round above the limit (and above the settling
+  // tolerance) means the assessment takes a second round, so the second bounds its result;
+  // the margin covers the rounding of pow and of the sums. Designs whose core loss the
+  // assessment would refuse are left to it.
+  bool SurelyTooHot(const InductorEvaluation& e, const LaidWinding& laid) const {
+    if (!(e.CoreLoss >= 0 && e.CoreLossPerVolume >= 0 && laid.SurfaceArea > 0)) return false;
+    const double ambient = request_.AmbientTemperature;
+    const double limit = request_.MaxTemperatureRise;
+    const double r20 = D(e.DcResistance) / 1000;
+    const double current = D(e.AverageCurrent);
+    const auto round = [&](double t) {
+      const double resistance =
+          r20 * (1 + kCopperTemperatureCoefficient * (t - kResistanceReferenceTemperature));
+      return ambient + std::pow(1000 * (D(e.CoreLoss) + current * current * resistance) /
+                                    laid.SurfaceArea,
+                                kRiseExponent);
+    };
+    const double first = round(ambient);
+    if (!(first - ambient > limit && first - ambient > 1e-6)) return false;
+    const double second = round(first);
+    return second - ambient > limit + 1e-6 * (1 + limit);
   }
 
   const AdviserRequest& request_;

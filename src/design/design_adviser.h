@@ -13,7 +13,9 @@
 //   fixed), so once a design exceeds 44 %, its wire with more strands and every thicker wire
 //   with at least as many strands exceed it too: they are counted, not evaluated.
 // - The retention depends on the core, stack and turns only: below the minimum it rules out
-//   the whole (core, stack) without an assessment.
+//   the whole (core, stack) without an assessment. The wound size is known before the
+//   temperature, and a rise that the DC copper loss alone already puts above the limit needs
+//   no assessment either (see SurelyTooHot).
 // The result equals a plain loop over every design, to the bit; threads share the cores and
 // their results are put together in slot order, so any thread count gives the same result.
 #include <array>
@@ -122,15 +124,17 @@ Outcome<AdvisedDesignDetails> DescribeAdvisedDesign(const AdviserRequest& reques
                                                     const AdvisedDesign& design);
 
 // Why designs were ruled out. NoTurns counts (core, stack) pairs; the others count designs
-// of the pairs that had enough turns, each under the first rule it breaks in this order:
-// window fill, retention, not assessable, temperature rise, outer diameter, height. Every
-// design is thus counted once: FeasibleCount plus these equals the designs enumerated.
+// of the pairs that had enough turns, each under the first rule it breaks in this order
+// (cheapest first): window fill, retention, the winding does not fit the hole (not
+// assessable), outer diameter, height, the assessment refuses (not assessable), temperature
+// rise. Every design is counted once: FeasibleCount plus these equals the designs enumerated.
 struct AdviserRejections {
   std::int64_t NoTurns = 0;           // (core, stack) pairs with no N up to 350
   std::int64_t WindowFill = 0;
-  // The evaluation or the assessment refused (the winding does not fit the hole, the loss
-  // model fails, the temperature does not settle, a result is not finite).
+  // The evaluation or the assessment refused: the winding does not fit the hole, the loss
+  // model fails, a result is not finite.
   std::int64_t NotAssessable = 0;
+  // Above MaxTemperatureRise, or a temperature that does not settle (the winding runs away).
   std::int64_t TemperatureRise = 0;
   std::int64_t WoundOuterDiameter = 0;
   std::int64_t WoundHeight = 0;

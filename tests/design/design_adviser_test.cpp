@@ -35,7 +35,7 @@ AdviserRequest Small(int series) {
   r.Series = {};
   r.Series[static_cast<std::size_t>(series)] = true;
   r.MaxCoreCount = 2;
-  r.MaxStrandCount = 4;
+  r.MaxStrandCount = 3;
   r.RequiredInductance = 100;
   r.AverageCurrent = 10;
   r.PeakCurrent = 11.5;

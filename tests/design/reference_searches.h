@@ -136,22 +136,32 @@ inline PlainAdvice AdvisedDesigns(const AdviserRequest& r) {
             ++out.Rejections.NotAssessable;
             continue;
           }
-          const auto a = AssessDesign(*e, r.AmbientTemperature);
+          AssessmentRefusal refusal;
+          const auto a = AssessDesign(*e, r.AmbientTemperature, refusal);
+          // The wound size is known before the temperature: it rules first.
+          const auto laid = LayWinding(*e);
+          if (a && !(laid && laid->WoundOuterDiameter == a->WoundOuterDiameter &&
+                     laid->WoundHeight == a->WoundHeight)) {
+            out.Feasible.push_back({});  // the two windings disagree: fails the comparison
+            continue;
+          }
           const double retention = static_cast<double>(e->InductanceAtPeak) /
                                    static_cast<double>(e->InductanceAtZero) * 100;
           if (!(e->WindowFill <= 44)) {
             ++out.Rejections.WindowFill;
           } else if (r.MinRetention > 0 && !(retention >= r.MinRetention)) {
             ++out.Rejections.Retention;
-          } else if (!a) {
+          } else if (!laid) {
             ++out.Rejections.NotAssessable;
-          } else if (!(a->TemperatureRise <= r.MaxTemperatureRise)) {
-            ++out.Rejections.TemperatureRise;
           } else if (r.MaxWoundOuterDiameter > 0 &&
-                     !(a->WoundOuterDiameter <= r.MaxWoundOuterDiameter)) {
+                     !(laid->WoundOuterDiameter <= r.MaxWoundOuterDiameter)) {
             ++out.Rejections.WoundOuterDiameter;
-          } else if (r.MaxWoundHeight > 0 && !(a->WoundHeight <= r.MaxWoundHeight)) {
+          } else if (r.MaxWoundHeight > 0 && !(laid->WoundHeight <= r.MaxWoundHeight)) {
             ++out.Rejections.WoundHeight;
+          } else if (!a && refusal != AssessmentRefusal::NoSteadyTemperature) {
+            ++out.Rejections.NotAssessable;
+          } else if (!a || !(a->TemperatureRise <= r.MaxTemperatureRise)) {
+            ++out.Rejections.TemperatureRise;
           } else if (a->InductanceRetention >= r.MinRetention) {
             const double od = a->WoundOuterDiameter;
             out.Feasible.push_back({static_cast<std::int16_t>(slot), static_cast<std::int8_t>(n),
