@@ -124,6 +124,19 @@ const std::uint64_t kRoundingBits = std::bit_cast<std::uint64_t>(kRoundingShift)
   return delta * (skin + layerTerm * proximity);
 }
 
+// The harmonics between the thin and the thick ones, in the widest vectors the machine has:
+// the same IEEE operations in any width (contraction stays off), so the same results.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define QIRO_WIDEST_VECTORS [[gnu::target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default")]]
+#else
+#define QIRO_WIDEST_VECTORS
+#endif
+QIRO_WIDEST_VECTORS void DowellKernels(
+    const double* roots, double delta1, double layerTerm, double* factors, std::size_t from,
+    std::size_t to) {
+  for (std::size_t i = from; i < to; ++i) factors[i] = DowellKernel(delta1 * roots[i], layerTerm);
+}
+
 double Dowell(double delta, double layerTerm) {
   if (!(delta >= 1e-4)) return 1.0;
   if (delta > kThickConductor) return delta * (1 + layerTerm);
@@ -186,7 +199,7 @@ class CopperModel {
       --to;
       factors[to] = Dowell(delta1 * roots[to], layerTerm_);
     }
-    for (std::size_t i = from; i < to; ++i) factors[i] = DowellKernel(delta1 * roots[i], layerTerm_);
+    DowellKernels(roots.data(), delta1, layerTerm_, factors.data(), from, to);
     double sum = 0;
     for (std::size_t i = 0; i < factors.size(); ++i) sum += squares_[i] * factors[i];
     at.Ac = sum * resistance;
@@ -299,6 +312,21 @@ RetentionRating RateRetention(double retention) {
 
 double DowellFactor(double delta, int layers) { return Dowell(delta, LayerTerm(layers)); }
 
+std::optional<LaidWinding> LayWinding(const InductorEvaluation& e) {
+  LaidWinding w;
+  w.Pitch = D(e.WireDiameter) + D(EnamelThickness(e.WireDiameter));
+  const double conductors = static_cast<double>(e.Turns) * static_cast<double>(e.StrandCount);
+  const auto layers = CountLayers(D(e.Core.CoatedInnerDiameter), w.Pitch, conductors);
+  if (!layers) return std::nullopt;
+  w.Layers = *layers;
+  w.BuildThickness = w.Layers * w.Pitch;
+  w.WoundOuterDiameter = D(e.Core.CoatedOuterDiameter) + 2 * w.BuildThickness;
+  w.WoundHeight = D(e.CoreCount) * D(e.Core.CoatedHeight) + 2 * w.BuildThickness;
+  const double od = w.WoundOuterDiameter;
+  w.SurfaceArea = (pi * od * w.WoundHeight + pi * od * od / 2) / 100;
+  return w;
+}
+
 Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& design,
                                        double ambientTemperature) {
   AssessmentRefusal ignored;
@@ -317,17 +345,14 @@ Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& e, double ambie
   if (const auto bad = CheckInput(e, ambient)) return refuse(bad->kind, bad->reason);
 
   DesignAssessment a;
-  const double d = D(e.WireDiameter);
-  const double pitch = d + D(EnamelThickness(e.WireDiameter));
-  const double conductors = static_cast<double>(e.Turns) * static_cast<double>(e.StrandCount);
-  const auto layers = CountLayers(D(e.Core.CoatedInnerDiameter), pitch, conductors);
-  if (!layers) return refuse(WindingDoesNotFit, "the winding does not fit the core's hole");
-  a.Layers = *layers;
-  a.BuildThickness = a.Layers * pitch;
-  a.WoundOuterDiameter = D(e.Core.CoatedOuterDiameter) + 2 * a.BuildThickness;
-  a.WoundHeight = D(e.CoreCount) * D(e.Core.CoatedHeight) + 2 * a.BuildThickness;
-  const double od = a.WoundOuterDiameter;
-  a.SurfaceArea = (pi * od * a.WoundHeight + pi * od * od / 2) / 100;
+  const auto laid = LayWinding(e);
+  if (!laid) return refuse(WindingDoesNotFit, "the winding does not fit the core's hole");
+  const double pitch = laid->Pitch;
+  a.Layers = laid->Layers;
+  a.BuildThickness = laid->BuildThickness;
+  a.WoundOuterDiameter = laid->WoundOuterDiameter;
+  a.WoundHeight = laid->WoundHeight;
+  a.SurfaceArea = laid->SurfaceArea;
   a.CoreLoss = D(e.CoreLoss);
 
   const CopperModel copper(e, a.Layers, pitch);
