@@ -2,7 +2,11 @@
 
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSaveFile>
 #include <QEvent>
 #include <QKeyEvent>
@@ -24,6 +28,16 @@ std::function<void(const ShownMessage&)>& MessageSink() {
 
 std::function<QString(const QString&)>& SaveFileSink() {
   static std::function<QString(const QString&)> sink;
+  return sink;
+}
+
+std::function<QString()>& OpenFileSink() {
+  static std::function<QString()> sink;
+  return sink;
+}
+
+std::function<std::optional<QString>(const QString&)>& TextSink() {
+  static std::function<std::optional<QString>(const QString&)> sink;
   return sink;
 }
 
@@ -114,6 +128,49 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
 
 void SetSaveFileSink(std::function<QString(const QString& proposed)> sink) {
   SaveFileSink() = std::move(sink);
+}
+
+QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
+  if (OpenFileSink()) return OpenFileSink()();
+  const QPointer<QFileDialog> dialog = new QFileDialog(parent, caption, QString(), filter);
+  dialog->setAcceptMode(QFileDialog::AcceptOpen);
+  dialog->setFileMode(QFileDialog::ExistingFile);
+  const bool accepted = dialog->exec() == QDialog::Accepted;
+  if (!dialog) return {};
+  const QStringList chosen = dialog->selectedFiles();
+  delete dialog.data();
+  return accepted && !chosen.isEmpty() ? chosen.first() : QString();
+}
+
+void SetOpenFileSink(std::function<QString()> sink) { OpenFileSink() = std::move(sink); }
+
+std::optional<QString> AskText(QWidget* parent, const QString& title, const QString& label,
+                               const QString& initial) {
+  if (TextSink()) return TextSink()(initial);
+  // On the heap with its parent, like a message box: it goes when the parent goes.
+  const QPointer<QDialog> dialog = new QDialog(parent);
+  dialog->setWindowTitle(title);
+  auto* layout = new QFormLayout(dialog);
+  auto* field = new QLineEdit(initial, dialog);
+  field->setObjectName(QStringLiteral("txtText"));
+  auto* caption = new QLabel(label, dialog);
+  caption->setBuddy(field);
+  layout->addRow(caption, field);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  layout->addRow(buttons);
+  field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 48);
+  const bool accepted = dialog->exec() == QDialog::Accepted;
+  if (!dialog) return std::nullopt;
+  const QString text = field->text();
+  delete dialog.data();
+  if (!accepted) return std::nullopt;
+  return text;
+}
+
+void SetTextSink(std::function<std::optional<QString>(const QString& initial)> sink) {
+  TextSink() = std::move(sink);
 }
 
 std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& contents) {

@@ -54,6 +54,21 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
 // Replaces the file dialog (tests): the sink receives the proposed path and answers.
 void SetSaveFileSink(std::function<QString(const QString& proposed)> sink);
 
+// Asks for an existing file to open (a modal file dialog, see AskSaveFileName). Empty when
+// the user cancelled.
+QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& filter);
+
+// Replaces the open dialog (tests): the sink answers with a path or an empty text.
+void SetOpenFileSink(std::function<QString()> sink);
+
+// Asks for one line of text (a modal box with a labelled field, OK and Cancel), starting
+// from `initial`. Nothing when the user cancelled or the parent went away meanwhile.
+std::optional<QString> AskText(QWidget* parent, const QString& title, const QString& label,
+                               const QString& initial);
+
+// Replaces the text box (tests): the sink receives the initial text and answers.
+void SetTextSink(std::function<std::optional<QString>(const QString& initial)> sink);
+
 // Writes the whole file or nothing: into a temporary file beside it, renamed over the
 // target only when everything was written. The error text when it failed.
 std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& contents);

@@ -63,6 +63,7 @@ MDIMain::MDIMain(QWidget* parent) : QMainWindow(parent) {
   }
   resize(size);
   BuildMenus();
+  BuildDesignFileMenu();
   MDIForm_Load();
 }
 

@@ -28,6 +28,10 @@ class MDIMain final : public QMainWindow {
   // geometry is kept for the next run when it closes. Call before the first show.
   void PlaceOnDisplay();
 
+  // Opens a design file into the toroid calculator (raised first); a file that cannot be
+  // opened is said in a message box and changes nothing. Returns whether it was opened.
+  bool OpenDesignFile(const QString& path);
+
   // The single window of a screen: created with its initial contents when missing,
   // otherwise only brought to the front. Returns the screen's widget.
   QWidget* OpenChild(const QString& screenName, const std::function<QWidget*()>& create);
@@ -57,10 +61,20 @@ class MDIMain final : public QMainWindow {
   void meuExit_Click();
   void meuRequestSample_Click();
   void meuHelpMain_Click();
+  // Design files (MDIMain_files.cpp).
+  void BuildDesignFileMenu();
+  void meuOpenDesign_Click();
+  void meuSaveDesign_Click();
+  void RememberRecentDesign(const QString& path);
+  void RefreshRecentDesigns();
+  void OpenRecentDesign(const QString& path);
 
   QMdiArea* area_ = nullptr;
   std::map<QString, QPointer<QWidget>> children_;
   bool keepsGeometry_ = false;
+  QMenu* recentMenu_ = nullptr;
+  QString designNote_;    // the note of the design last opened or saved
+  QString designFolder_;  // where the last design file was
 };
 
 }  // namespace qiro

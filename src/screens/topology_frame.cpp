@@ -3,11 +3,14 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <cmath>
 #include <string>
 #include <utility>
 
 #include "qt-support/platform.h"
 #include "qt-support/scrolled_screen.h"
+#include "text/number_text.h"
 #include "ui_TopologyFrame.h"
 
 namespace qiro {
@@ -36,6 +39,13 @@ TopologyFrame::TopologyFrame(QWidget* parent, TopologyScreen screen)
   ui_->picLogo->setAccessibleName(tr(screen_.captions.diagramPanel));
   BuildFields();
   connect(ui_->cmdCal, &QPushButton::clicked, this, &TopologyFrame::cmdCal_Click);
+  // Beside "计算": hands the results to the inductor design.
+  auto* design = new QPushButton(tr("设计电感…"), this);
+  design->setObjectName(QStringLiteral("cmdDesignInductor"));
+  design->setAutoDefault(false);
+  ui_->buttonLayout->insertWidget(ui_->buttonLayout->indexOf(ui_->cmdCal) + 1, design);
+  setTabOrder(ui_->cmdCal, design);
+  connect(design, &QPushButton::clicked, this, &TopologyFrame::cmdDesignInductor_Click);
 }
 
 TopologyFrame::~TopologyFrame() = default;
@@ -124,6 +134,51 @@ void TopologyFrame::cmdCal_Click() {
     return;
   }
   WriteResults(*outcome);
+}
+
+QLineEdit* TopologyFrame::FieldNamed(const char* name) const {
+  for (QLineEdit* field : results_) {
+    if (field->objectName() == QLatin1String(name)) return field;
+  }
+  for (QLineEdit* field : inputs_) {
+    if (field->objectName() == QLatin1String(name)) return field;
+  }
+  return nullptr;
+}
+
+void TopologyFrame::cmdDesignInductor_Click() {
+  QLineEdit* inductance = FieldNamed("txtL");
+  QLineEdit* peak = FieldNamed("txtILpk");
+  QLineEdit* ripple = FieldNamed("txtdI");
+  QLineEdit* frequency = FieldNamed("txtF");
+  if (!inductance || !peak || !ripple || !frequency) return;
+  if (inductance->text().trimmed().isEmpty()) {
+    ShowMessage(this, tr("还没有计算结果：请先输入参数并点击“计算”，再设计电感。"), tr(kMessageTitle),
+                QMessageBox::Information);
+    return;
+  }
+  InductorRequirement requirement;
+  requirement.Inductance = LeadingNumber(Utf8(inductance->text()));
+  requirement.PeakCurrent = LeadingNumber(Utf8(peak->text()));
+  requirement.RippleCurrent = LeadingNumber(Utf8(ripple->text()));
+  requirement.AverageCurrent = requirement.PeakCurrent - requirement.RippleCurrent / 2;
+  // The output inductor of a push-pull or full bridge sees twice the switching frequency,
+  // as their inductance formulas already assume.
+  const bool doubled =
+      screen_.topology == Topology::PushPull || screen_.topology == Topology::FullBridge;
+  requirement.FrequencyKHz = LeadingNumber(Utf8(frequency->text())) * (doubled ? 2 : 1);
+  if (!(requirement.Inductance > 0) || !std::isfinite(requirement.Inductance)) {
+    ShowMessage(this, tr("计算出的电感量不大于0，无法设计电感：请检查输入参数（如占空比）。"),
+                tr(kMessageTitle), QMessageBox::Information);
+    return;
+  }
+  if (!(requirement.PeakCurrent > 0) || !(requirement.AverageCurrent >= 0) ||
+      !(requirement.RippleCurrent >= 0) || !std::isfinite(requirement.FrequencyKHz)) {
+    ShowMessage(this, tr("计算出的电感电流无法用于设计电感：请检查输入参数。"), tr(kMessageTitle),
+                QMessageBox::Information);
+    return;
+  }
+  emit DesignInductor(requirement);
 }
 
 void TopologyFrame::WriteResults(const std::vector<TopologyValue>& values) {

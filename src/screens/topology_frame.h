@@ -58,6 +58,16 @@ struct TopologyScreen {
   std::vector<TopologyResultField> results;
 };
 
+// What a converter hands to the inductor design: the inductance it needs (at the average
+// current), the inductor's currents and the frequency its ripple runs at.
+struct InductorRequirement {
+  double Inductance = 0;      // μH
+  double AverageCurrent = 0;  // A, ILpk − ΔI/2
+  double PeakCurrent = 0;     // A
+  double RippleCurrent = 0;   // A, peak to peak
+  double FrequencyKHz = 0;    // kHz
+};
+
 class TopologyFrame : public QWidget {
   Q_OBJECT
 
@@ -67,11 +77,17 @@ class TopologyFrame : public QWidget {
   TopologyFrame(const TopologyFrame&) = delete;
   TopologyFrame& operator=(const TopologyFrame&) = delete;
 
+ signals:
+  // "设计电感…" with results on screen: the main window opens the adviser with them.
+  void DesignInductor(const qiro::InductorRequirement& requirement);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildFields();
+  void cmdDesignInductor_Click();
+  QLineEdit* FieldNamed(const char* name) const;
   void cmdCal_Click();
   void Input_Change();
   void Input_DblClick(std::size_t input);

@@ -25,12 +25,16 @@ class Sinks {
     });
     // Files: the user cancels, unless a test says otherwise; nothing is printed.
     SetSaveFileSink([](const QString&) { return QString(); });
+    SetOpenFileSink([] { return QString(); });
+    SetTextSink([](const QString&) { return std::optional<QString>(); });
     SetPrintDialogSink([](QPrinter&) { return false; });
   }
   ~Sinks() {
     SetMessageSink({});
     SetDesktopSink({});
     SetSaveFileSink({});
+    SetOpenFileSink({});
+    SetTextSink({});
     SetPrintDialogSink({});
   }
   Sinks(const Sinks&) = delete;
