@@ -100,6 +100,9 @@ void AssessmentPanel::Refresh() {
       levels << static_cast<int>(line.Level);
     }
   }
+  // Why a design cannot be assessed may be longer than the column is wide: it wraps rather
+  // than being cut off. The lines of an assessment are short and stay on one line each.
+  labels_.front()->setWordWrap(!assessed);
   Show(texts, levels);
 }
 

@@ -182,6 +182,14 @@ class AssessmentPanelTest : public QObject {
     EnterWorkedDesign();
     Retype(Field("txtIrms"), QStringLiteral("40"));
     QCOMPARE(Panel()->Lines(), QStringList{QStringLiteral("无法评估：绕组温度将超过500 °C，无稳定温度")});
+    // Longer than the column is wide, the note wraps within the panel instead of being cut.
+    QCoreApplication::processEvents();
+    for (QLabel* label : Panel()->findChildren<QLabel*>()) {
+      if (label->isHidden() || label->buddy()) continue;
+      const int needed = label->fontMetrics().horizontalAdvance(label->text());
+      QVERIFY2(label->wordWrap() || needed <= label->contentsRect().width(), qPrintable(label->text()));
+      QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->text()));
+    }
     // A load that settles at room temperature runs away in a hot enclosure.
     Retype(Field("txtIrms"), QStringLiteral("20"));
     const QStringList settled = Panel()->Lines();
