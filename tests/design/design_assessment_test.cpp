@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -239,6 +240,22 @@ TEST_F(DesignAssessmentTest, RunawayWindingsAreRefused) {
   const InductorEvaluation warm = Evaluate("KMA157060", 37, 100, 20, 24.14f);
   EXPECT_EQ(RefusalOf(warm, 25), AssessmentRefusal::None);
   EXPECT_EQ(RefusalOf(warm, 200), AssessmentRefusal::NoSteadyTemperature);
+}
+
+// Found by the fuzz target: a 10 A ripple at 0.00048 Hz puts the harmonics' Δ near 1e-4,
+// where Dowell's factor carries rounding noise; the rounds then alternate 6e-8 °C apart at
+// about 36.6 °C for ever. Before, this steady winding was refused as not settling.
+TEST_F(DesignAssessmentTest, RoundingNoiseIsASteadyTemperature) {
+  const CoreRecord core = FindCoreByPartNumber("KMC185160");
+  const auto e = EvaluateInductor(core, core, 1, 0, std::bit_cast<float>(0x35000000u),
+                                  std::bit_cast<float>(0x2500013fu), std::bit_cast<float>(0x0053b100u),
+                                  std::bit_cast<float>(0x41200400u), 0.45f, 3, 350);
+  ASSERT_TRUE(e.ok()) << e.error();
+  const DesignAssessment a = Assess(*e, 0);
+  EXPECT_EQ(a.TemperatureRounds, kMostTemperatureRounds);
+  EXPECT_NEAR(a.WindingTemperature, 36.558035, 1e-5);
+  const double rise = std::pow(1000 * a.TotalLoss / a.SurfaceArea, kRiseExponent);
+  EXPECT_NEAR(rise, a.WindingTemperature, kTemperatureJitter);
 }
 
 TEST(Verdicts, ThresholdsAndWords) {
