@@ -173,12 +173,12 @@ No program on this system can show files of this format.</translation>
         <translation>outside the loss model&apos;s range</translation>
     </message>
     <message>
-        <source>温度不收敛</source>
-        <translation>the temperature does not settle</translation>
-    </message>
-    <message>
         <source>无法评估</source>
         <translation>cannot be assessed</translation>
+    </message>
+    <message>
+        <source>绕组温度将超过500 °C，无稳定温度</source>
+        <translation>the winding would pass 500 °C: no steady temperature</translation>
     </message>
 </context>
 <context>
@@ -1208,10 +1208,6 @@ No program on this system can show files of this format.</translation>
         <translation>The core loss is outside the loss model&apos;s range: no temperature rise can be estimated</translation>
     </message>
     <message>
-        <source>温度不收敛，无法估算温升</source>
-        <translation>The temperature does not settle: no temperature rise can be estimated</translation>
-    </message>
-    <message>
         <source>无法估算温升</source>
         <translation>No temperature rise can be estimated</translation>
     </message>
@@ -1234,6 +1230,14 @@ No program on this system can show files of this format.</translation>
     <message>
         <source>；部分电流下无法估算温升，这些电流未绘出</source>
         <translation>; at some currents no temperature rise can be estimated, they are not drawn</translation>
+    </message>
+    <message>
+        <source>绕组温度将超过500 °C，无稳定温度，无法估算温升</source>
+        <translation>The winding would pass 500 °C and has no steady temperature: no temperature rise can be estimated</translation>
+    </message>
+    <message>
+        <source>；自平均电流 %1A 起，绕组温度将超过500 °C的电流未绘出</source>
+        <translation>; from %1 A average current on, currents at which the winding would pass 500 °C are not drawn</translation>
     </message>
 </context>
 <context>
@@ -1502,10 +1506,6 @@ No program on this system can show files of this format.</translation>
         <translation>Cannot assess: core loss outside the loss model&apos;s range</translation>
     </message>
     <message>
-        <source>无法评估：温度不收敛</source>
-        <translation>Cannot assess: the temperature does not settle</translation>
-    </message>
-    <message>
         <source>无法评估：输入无法评估</source>
         <translation>Cannot assess: the inputs cannot be assessed</translation>
     </message>
@@ -1544,6 +1544,10 @@ No program on this system can show files of this format.</translation>
     <message>
         <source>请选择DC</source>
         <translation>Choose the DC</translation>
+    </message>
+    <message>
+        <source>无法评估：绕组温度将超过500 °C，无稳定温度</source>
+        <translation>Cannot assess: the winding would pass 500 °C, no steady temperature</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,9 @@ std::string AssessmentRefusalText(AssessmentRefusal refusal) {
   switch (refusal) {
     case AssessmentRefusal::WindingDoesNotFit: return "无法评估：绕组放不进磁芯内孔";
     case AssessmentRefusal::LossOutsideModel: return "无法评估：磁损超出损耗模型范围";
-    case AssessmentRefusal::NoSteadyTemperature: return "无法评估：温度不收敛";
+    case AssessmentRefusal::NoSteadyTemperature:
+      static_assert(kHottestWinding == 500, "the text names the limit");
+      return "无法评估：绕组温度将超过500 °C，无稳定温度";
     case AssessmentRefusal::None:
     case AssessmentRefusal::InvalidInput: break;
   }

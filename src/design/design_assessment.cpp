@@ -360,16 +360,26 @@ Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& e, double ambie
     return std::pow(1000 * (a.CoreLoss + at.Dc + at.Ac) / a.SurfaceArea, kRiseExponent);
   };
   // The copper loss grows with the copper's temperature: T ← Ta + ΔT(T) climbs from the
-  // ambient to the one temperature where the rise reproduces itself.
+  // ambient to the lowest temperature where the rise reproduces itself. Such a point exists
+  // for almost every design ((P/A)^0.833 grows more slowly than the copper's loss), but for an
+  // overloaded one it lies at absurd temperatures: a round past the limit is a runaway. Since
+  // the rounds only climb, a design whose lowest fixed point is below the limit never meets it.
+  // Near that point a round leaves at most 0.833 of the gap (no loss grows faster than the
+  // copper's resistance), so by the last round only rounding noise can be left.
+  static_assert(kHottestWinding == 500, "the reason below names the limit");
   double temperature = ambient;
   bool settled = false;
+  double change = 0;
   for (int round = 1; round <= kMostTemperatureRounds && !settled; ++round) {
     const double next = ambient + riseAt(copper.At(temperature));
-    if (!std::isfinite(next)) return refuse(NoSteadyTemperature, "the temperature rise is not finite");
-    settled = std::abs(next - temperature) < kTemperatureTolerance;
+    if (!(next <= kHottestWinding))
+      return refuse(NoSteadyTemperature, "the winding would pass 500 °C: no steady temperature");
+    change = std::abs(next - temperature);
+    settled = change < kTemperatureTolerance;
     temperature = next;
     a.TemperatureRounds = round;
   }
+  if (!settled && change < kTemperatureJitter) settled = true;
   if (!settled)
     return refuse(NoSteadyTemperature, "the winding temperature does not settle in 200 rounds");
 
@@ -428,11 +438,18 @@ TemperatureCurve TemperatureRiseCurve(const InductorEvaluation& design, double a
     const auto e = FitsFloat32(peak) ? Reevaluate(design, design.FrequencyKHz, current,
                                                   ToFloat32(peak), design.RippleCurrent)
                                      : Outcome<InductorEvaluation>::Fail("peak out of range");
-    const auto a = e ? AssessDesign(*e, ambient) : Outcome<DesignAssessment>::Fail(e.error());
+    AssessmentRefusal pointRefusal = AssessmentRefusal::InvalidInput;
+    const auto a = e ? AssessDesign(*e, ambient, pointRefusal)
+                     : Outcome<DesignAssessment>::Fail(e.error());
     if (a) {
       curve.Points.push_back({D(current), a->TemperatureRise});
+      continue;
+    }
+    curve.Incomplete = true;
+    if (pointRefusal == AssessmentRefusal::NoSteadyTemperature) {
+      if (!curve.RunawayFrom) curve.RunawayFrom = D(current);
     } else {
-      curve.Incomplete = true;
+      curve.OtherGaps = true;
     }
   }
   return curve;

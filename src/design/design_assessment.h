@@ -34,6 +34,15 @@ inline constexpr int kHighestRippleHarmonic = 99;  // the rest carry < 2e-7 of t
 inline constexpr double kRiseExponent = 0.833;     // natural-convection surface rule
 inline constexpr double kTemperatureTolerance = 1e-9;  // °C between two rounds
 inline constexpr int kMostTemperatureRounds = 200;
+// Where a harmonic's Δ sits near 1e-4, Dowell's factor carries rounding noise of about 1e-7
+// that can keep two rounds apart by more than the tolerance for ever, at a temperature that is
+// plainly steady. By the last round the climb itself has settled (each round leaves at most
+// 0.833 of the gap), so a last change below this is that noise, far below the 0.1 °C shown.
+inline constexpr double kTemperatureJitter = 1e-3;  // °C
+// Far past every magnet wire's insulation class (the highest is 240 °C), where copper anneals
+// and the convection rule no longer describes anything: a winding that climbs past it has no
+// steady temperature to report.
+inline constexpr double kHottestWinding = 500;  // °C
 // Ambient temperatures an electronic assembly meets, from arctic storage to hot engine bays.
 inline constexpr double kLowestAmbient = -60;   // °C
 inline constexpr double kHighestAmbient = 200;  // °C
@@ -68,7 +77,7 @@ enum class AssessmentRefusal {
   InvalidInput,         // ambient, counts or dimensions that cannot be assessed
   WindingDoesNotFit,    // the conductors do not fit the core's hole
   LossOutsideModel,     // the core loss model gives a negative loss at this frequency
-  NoSteadyTemperature,  // the temperature does not settle (only at absurd losses)
+  NoSteadyTemperature,  // the winding would pass kHottestWinding: a thermal runaway
 };
 
 struct DesignAssessment {
@@ -103,7 +112,9 @@ std::optional<LaidWinding> LayWinding(const InductorEvaluation& design);
 
 // Refused (with an English reason) for an ambient outside −60…200 °C or not finite, counts
 // below 1, dimensions that are not positive, a winding that does not fit the hole, a
-// negative core loss, a temperature that does not settle, or any result that is not finite.
+// negative core loss, a winding temperature that would pass 500 °C (or that does not settle
+// in 200 rounds), or any result that is not finite. An accepted winding temperature is at
+// most 500 °C, and exactly what the iteration without the limit would give.
 Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& design,
                                        double ambientTemperature);
 // The same, also telling which kind of refusal it was (None when assessed).
@@ -122,6 +133,9 @@ struct TemperatureCurve {
   std::vector<CurvePoint> Points;
   std::optional<CurvePoint> Design;  // the design's own average current and rise
   bool Incomplete = false;
+  // The lowest current left out because the winding would pass kHottestWinding there.
+  std::optional<double> RunawayFrom;
+  bool OtherGaps = false;  // currents left out for any other reason
   CurveGap Gap = CurveGap::None;     // NoCurrent: twice the peak current is not above 0
   // Why the design's own point could not be assessed (None when it was).
   AssessmentRefusal DesignRefusal = AssessmentRefusal::None;

@@ -67,7 +67,7 @@ const char* const kLabels[] = {
     QT_TRANSLATE_NOOP("qiro::DomainText", "磁损和交流铜损按0计"),
     QT_TRANSLATE_NOOP("qiro::DomainText", "无法评估：绕组放不进磁芯内孔"),
     QT_TRANSLATE_NOOP("qiro::DomainText", "无法评估：磁损超出损耗模型范围"),
-    QT_TRANSLATE_NOOP("qiro::DomainText", "无法评估：温度不收敛"),
+    QT_TRANSLATE_NOOP("qiro::DomainText", "无法评估：绕组温度将超过500 °C，无稳定温度"),
     QT_TRANSLATE_NOOP("qiro::DomainText", "无法评估：输入无法评估"),
     // The reactor screen's prompts (kUr…Prompt).
     QT_TRANSLATE_NOOP("qiro::DomainText", "请选择材质"),

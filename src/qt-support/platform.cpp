@@ -10,9 +10,11 @@
 #include <QSaveFile>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <string_view>
 #include <utility>
 
 #include "text/key_rules.h"
@@ -66,6 +68,17 @@ int TypedKeyCode(const QKeyEvent* event) {
   return static_cast<int>(c);
 }
 
+bool SignedNumericKey(QObject* watched, int key) {
+  const auto* field = qobject_cast<const QLineEdit*>(watched);
+  if (!field) return NumericKeyFilter(key);
+  const QString text = field->text();
+  const bool selection = field->hasSelectedText();
+  const int position = selection ? field->selectionStart() : field->cursorPosition();
+  return SignedNumericKeyFilter(
+      key, std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())),
+      static_cast<std::size_t>(position), selection ? static_cast<std::size_t>(field->selectionLength()) : 0);
+}
+
 class KeyFilter final : public QObject {
  public:
   KeyFilter(QObject* parent, KeyRule rule, std::function<bool(int)> first)
@@ -79,6 +92,7 @@ class KeyFilter final : public QObject {
     if (first_ && first_(key)) return true;
     switch (rule_) {
       case KeyRule::Numeric: return !NumericKeyFilter(key);
+      case KeyRule::SignedNumeric: return !SignedNumericKey(watched, key);
       case KeyRule::Integer: return !IntegerKeyFilter(key);
       case KeyRule::None: return true;
     }

@@ -76,7 +76,8 @@ std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& con
 // Key filters. Only keys that type a character are judged (Enter and backspace included);
 // Tab, arrows, Delete and shortcuts such as Ctrl+V pass. Input methods are switched off on
 // the field, since their text would bypass the filter.
-enum class KeyRule { Numeric, Integer, None };
+// SignedNumeric: Numeric and one leading minus sign (on a QLineEdit; Numeric elsewhere).
+enum class KeyRule { Numeric, SignedNumeric, Integer, None };
 void InstallKeyFilter(QWidget* field, KeyRule rule);
 
 // A filter with a hook that sees each character key first (its code: 8, 13, 32, 46,

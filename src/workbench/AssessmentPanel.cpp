@@ -45,7 +45,8 @@ AssessmentPanel::AssessmentPanel(QWidget* parent, bool withoutRipple, int column
   lines_->setHorizontalSpacing(3 * fontMetrics().averageCharWidth());
   layout->addLayout(lines_);
   layout->addStretch(1);
-  InstallKeyFilter(txtAmbient_, KeyRule::Numeric);
+  // A cold-climate ambient is typed with its minus sign.
+  InstallKeyFilter(txtAmbient_, KeyRule::SignedNumeric);
   connect(txtAmbient_, &QLineEdit::textChanged, this, &AssessmentPanel::txtAmbient_Change);
   // Room for every line from the start, so the screen keeps its size when a design arrives.
   const int mostLines = withoutRipple_ ? 13 : 11;
@@ -99,6 +100,9 @@ void AssessmentPanel::Refresh() {
       levels << static_cast<int>(line.Level);
     }
   }
+  // Why a design cannot be assessed may be longer than the column is wide: it wraps rather
+  // than being cut off. The lines of an assessment are short and stay on one line each.
+  labels_.front()->setWordWrap(!assessed);
   Show(texts, levels);
 }
 

@@ -385,7 +385,7 @@ void DesignCurves::DrawTemperature(const InductorEvaluation& design) {
       ShowPlotNote(temperature_, tr("磁损超出损耗模型范围，无法估算温升"));
       return;
     case AssessmentRefusal::NoSteadyTemperature:
-      ShowPlotNote(temperature_, tr("温度不收敛，无法估算温升"));
+      ShowPlotNote(temperature_, tr("绕组温度将超过500 °C，无稳定温度，无法估算温升"));
       return;
     case AssessmentRefusal::InvalidInput:
       ShowPlotNote(temperature_, tr("无法估算温升"));
@@ -416,7 +416,11 @@ void DesignCurves::DrawTemperature(const InductorEvaluation& design) {
                      Fixed(c.Design->X, "0.00"), Fixed(rise, "0.0"),
                      TranslateDomainText(QString::fromUtf8(VerdictWord(RateTemperatureRise(rise)))),
                      Fixed(ambient_ + rise, "0.0"));
-  if (c.Incomplete) points += tr("；部分电流下无法估算温升，这些电流未绘出");
+  if (c.RunawayFrom) {
+    points += tr("；自平均电流 %1A 起，绕组温度将超过500 °C的电流未绘出")
+                  .arg(Fixed(*c.RunawayFrom, "0.00"));
+  }
+  if (c.OtherGaps) points += tr("；部分电流下无法估算温升，这些电流未绘出");
   temperature_.points->setText(points);
   double right = c.Design->X;
   double top = c.Design->Y;

@@ -42,7 +42,7 @@ QString RefusalText(AssessmentRefusal refusal) {
   switch (refusal) {
     case AssessmentRefusal::WindingDoesNotFit: return QObject::tr("绕组放不进磁芯内孔");
     case AssessmentRefusal::LossOutsideModel: return QObject::tr("超出损耗模型范围");
-    case AssessmentRefusal::NoSteadyTemperature: return QObject::tr("温度不收敛");
+    case AssessmentRefusal::NoSteadyTemperature: return QObject::tr("绕组温度将超过500 °C，无稳定温度");
     default: return QObject::tr("无法评估");
   }
 }

@@ -311,6 +311,27 @@ TEST(Batch, AdviseDesignsRefusalsNameTheArgument) {
     EXPECT_NE(lines[i].find("\"ok\":false"), std::string::npos) << lines[i];
     EXPECT_NE(lines[i].find("argument \\\"" + bad[i].first + "\\\""), std::string::npos) << lines[i];
   }
+// Overloaded designs whose winding would climb past 500 °C are refused as runaways, never
+// answered with millions of degrees; a cold ambient is taken as it is.
+TEST(Batch, AssessDesignRefusesARunaway) {
+  const std::string design =
+      "\"Core\":\"KMC185160\",\"SecondCore\":\"KMC185160\",\"CoreCount\":1,\"SecondCoreCount\":0,"
+      "\"FrequencyKHz\":50,\"WireDiameter\":0.45,\"StrandCount\":3,"
+      "\"Turns\":382,";
+  const auto lines = Lines(
+      RunBatch("{\"id\":1,\"op\":\"AssessDesign\",\"args\":{" + design +
+               "\"AverageCurrent\":50,\"PeakCurrent\":55,\"RippleCurrent\":10,\"AmbientTemperature\":25}}\n"
+               "{\"id\":2,\"op\":\"AssessDesign\",\"args\":{" + design +
+               "\"AverageCurrent\":2,\"PeakCurrent\":2.25,\"RippleCurrent\":0.5,\"AmbientTemperature\":-40}}\n")
+          .out);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0],
+            "{\"id\":1,\"ok\":false,\"error\":\"the winding would pass 500 °C: no steady temperature\"}");
+  const auto cold = nlohmann::json::parse(lines[1]);
+  ASSERT_TRUE(cold["ok"].get<bool>()) << lines[1];
+  const double winding = cold["result"]["WindingTemperature"].get<double>();
+  EXPECT_LE(winding, qiro::kHottestWinding);
+  EXPECT_DOUBLE_EQ(winding, -40 + cold["result"]["TemperatureRise"].get<double>());
 }
 
 TEST(Batch, SpiceModelRepliesWithTheSubcircuitOrARefusal) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -152,8 +154,9 @@ TEST_F(DesignAssessmentTest, LayersAtTheirExactBoundaries) {
       {33, 2, 1}, {34, 2, 2},  // strands count as conductors
       {377, 1, 10}, {378, 1, 11}, {380, 1, 11},
   };
+  // At 1 A: at 10 A the fuller windings would run away past 500 °C.
   for (const auto& c : cases) {
-    const auto e = Evaluate("KMA157060", c.turns, 100, 10, 14.14f, 2.828f, 1.0f, c.strands);
+    const auto e = Evaluate("KMA157060", c.turns, 100, 1, 1.414f, 0.2828f, 1.0f, c.strands);
     EXPECT_EQ(Assess(e).Layers, c.layers) << c.turns << " × " << c.strands;
   }
   EXPECT_EQ(RefusalOf(Evaluate("KMA157060", 381)), AssessmentRefusal::WindingDoesNotFit);
@@ -196,6 +199,63 @@ TEST_F(DesignAssessmentTest, Refusals) {
   }
   EXPECT_EQ(RefusalOf(Worked(), -60), AssessmentRefusal::None);
   EXPECT_EQ(RefusalOf(Worked(), 200), AssessmentRefusal::None);
+}
+
+// KMC185160 with 382 turns of 0.45 mm × 3 at 50 A and 50 kHz: without the limit the
+// iteration climbed to 4.7e9 °C and called that the rise.
+TEST_F(DesignAssessmentTest, RunawayWindingsAreRefused) {
+  const InductorEvaluation absurd =
+      Evaluate("KMC185160", 382, 50, 50, 55, 10, 0.45f, 3);
+  EXPECT_EQ(RefusalOf(absurd), AssessmentRefusal::NoSteadyTemperature);
+  EXPECT_EQ(AssessDesign(absurd, 25).error(), "the winding would pass 500 °C: no steady temperature");
+  const TemperatureCurve curve = TemperatureRiseCurve(absurd, 25, 11);
+  EXPECT_EQ(curve.DesignRefusal, AssessmentRefusal::NoSteadyTemperature);
+  EXPECT_FALSE(curve.Design.has_value());
+  const auto row = MakeProposalComparisonRow(absurd, 25);
+  ASSERT_TRUE(row.ok());
+  EXPECT_EQ(row->Refusal, AssessmentRefusal::NoSteadyTemperature);
+  EXPECT_FALSE(row->TemperatureRise.has_value());
+
+  // The worked design's current raised in small steps: the winding climbs up to the limit
+  // and every current past it is refused, never one below.
+  double hottest = 0;
+  bool refusedBefore = false;
+  for (float current = 10; current < 40; current += 0.05f) {
+    const InductorEvaluation e = Evaluate("KMA157060", 37, 100, current, current + 4.14f);
+    AssessmentRefusal kind = AssessmentRefusal::None;
+    const auto a = AssessDesign(e, 25, kind);
+    if (a) {
+      ASSERT_FALSE(refusedBefore) << current;
+      EXPECT_LE(a->WindingTemperature, kHottestWinding);
+      EXPECT_LT(a->TemperatureRounds, kMostTemperatureRounds);
+      hottest = std::max(hottest, a->WindingTemperature);
+    } else {
+      ASSERT_EQ(kind, AssessmentRefusal::NoSteadyTemperature) << current;
+      refusedBefore = true;
+    }
+  }
+  EXPECT_TRUE(refusedBefore);
+  EXPECT_GT(hottest, kHottestWinding - 5);
+  // A hotter ambient reaches the limit with less loss.
+  const InductorEvaluation warm = Evaluate("KMA157060", 37, 100, 20, 24.14f);
+  EXPECT_EQ(RefusalOf(warm, 25), AssessmentRefusal::None);
+  EXPECT_EQ(RefusalOf(warm, 200), AssessmentRefusal::NoSteadyTemperature);
+}
+
+// Found by the fuzz target: a 10 A ripple at 0.00048 Hz puts the harmonics' Δ near 1e-4,
+// where Dowell's factor carries rounding noise; the rounds then alternate 6e-8 °C apart at
+// about 36.6 °C for ever. Before, this steady winding was refused as not settling.
+TEST_F(DesignAssessmentTest, RoundingNoiseIsASteadyTemperature) {
+  const CoreRecord core = FindCoreByPartNumber("KMC185160");
+  const auto e = EvaluateInductor(core, core, 1, 0, std::bit_cast<float>(0x35000000u),
+                                  std::bit_cast<float>(0x2500013fu), std::bit_cast<float>(0x0053b100u),
+                                  std::bit_cast<float>(0x41200400u), 0.45f, 3, 350);
+  ASSERT_TRUE(e.ok()) << e.error();
+  const DesignAssessment a = Assess(*e, 0);
+  EXPECT_EQ(a.TemperatureRounds, kMostTemperatureRounds);
+  EXPECT_NEAR(a.WindingTemperature, 36.558035, 1e-5);
+  const double rise = std::pow(1000 * a.TotalLoss / a.SurfaceArea, kRiseExponent);
+  EXPECT_NEAR(rise, a.WindingTemperature, kTemperatureJitter);
 }
 
 TEST(Verdicts, ThresholdsAndWords) {
@@ -250,6 +310,7 @@ TEST_F(DesignAssessmentTest, NeverInfinityOrNan) {
                                                 << current << " " << n << " " << strands;
                 }
                 EXPECT_GE(a->TemperatureRise, 0);
+                EXPECT_LE(a->WindingTemperature, kHottestWinding);
               }
             }
   }
@@ -259,16 +320,25 @@ TEST_F(DesignAssessmentTest, NeverInfinityOrNan) {
 TEST_F(DesignAssessmentTest, TemperatureCurvePassesThroughTheDesign) {
   const InductorEvaluation e = Worked();
   const TemperatureCurve curve = TemperatureRiseCurve(e, 25);
-  ASSERT_EQ(curve.Points.size(), static_cast<std::size_t>(kCurvePoints));
-  EXPECT_FALSE(curve.Incomplete);
+  // Towards twice the peak current the winding would pass 500 °C: the top currents are left
+  // out as runaways, and nothing else is.
+  const std::size_t drawn = curve.Points.size();
+  ASSERT_GT(drawn, static_cast<std::size_t>(kCurvePoints) * 3 / 4);
+  ASSERT_LT(drawn, static_cast<std::size_t>(kCurvePoints));
+  EXPECT_TRUE(curve.Incomplete);
+  EXPECT_FALSE(curve.OtherGaps);
+  ASSERT_TRUE(curve.RunawayFrom.has_value());
+  const double step = static_cast<double>(2 * 14.14f) / (kCurvePoints - 1);
+  EXPECT_FLOAT_EQ(static_cast<float>(*curve.RunawayFrom), static_cast<float>(step * drawn));
+  EXPECT_LE(curve.Points.back().Y, kHottestWinding - 25);
+  EXPECT_GT(curve.Points.back().Y, 300);
   EXPECT_EQ(curve.Gap, CurveGap::None);
   EXPECT_EQ(curve.Points.front().X, 0);
-  EXPECT_FLOAT_EQ(static_cast<float>(curve.Points.back().X), 2 * 14.14f);
   ASSERT_TRUE(curve.Design.has_value());
   EXPECT_EQ(curve.Design->X, 10);
   EXPECT_EQ(curve.Design->Y, Assess(e).TemperatureRise);
   // Each point is the design re-evaluated at its current with the peak 4.14 A above it.
-  for (std::size_t i : {0u, 40u, 100u, 160u}) {
+  for (std::size_t i : {std::size_t{0}, std::size_t{40}, std::size_t{100}, drawn - 1}) {
     const CurvePoint p = curve.Points[i];
     const float current = static_cast<float>(p.X);
     const float peak = static_cast<float>(p.X + (14.14f - 10.0));

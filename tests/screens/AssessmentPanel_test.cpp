@@ -119,6 +119,88 @@ class AssessmentPanelTest : public QObject {
     QVERIFY(sinks_->messages.isEmpty());
   }
 
+  // A cold-climate ambient is typed with its minus sign, which only leads the number.
+  void takesOneLeadingMinus() {
+    EnterWorkedDesign();
+    QLineEdit* ambient = Field("txtAmbient");
+    Retype(ambient, QStringLiteral("-40"));
+    QCOMPARE(ambient->text(), QStringLiteral("-40"));
+    QCOMPARE(Panel()->AmbientTemperature(), -40.0);
+    QCOMPARE(Panel()->Lines(), Expected(Worked(37), -40, false));
+    // A second minus, in front or behind, goes nowhere.
+    QTest::keyClick(ambient, Qt::Key_Home);
+    QTest::keyClick(ambient, Qt::Key_Minus);
+    QTest::keyClick(ambient, Qt::Key_End);
+    QTest::keyClick(ambient, Qt::Key_Minus);
+    QCOMPARE(ambient->text(), QStringLiteral("-40"));
+    // Typed over a selection that starts at the front, it replaces the old sign.
+    ambient->setSelection(0, 2);
+    QTest::keyClicks(ambient, QStringLiteral("-2"));
+    QCOMPARE(ambient->text(), QStringLiteral("-20"));
+    QCOMPARE(Panel()->AmbientTemperature(), -20.0);
+    // Inside the number it is refused: "4-0" arrives as 40.
+    Retype(ambient, QStringLiteral("4-0"));
+    QCOMPARE(ambient->text(), QStringLiteral("40"));
+    QCOMPARE(Panel()->AmbientTemperature(), 40.0);
+    // A selection that does not start at the front takes no minus either.
+    ambient->setSelection(1, 1);
+    QTest::keyClick(ambient, Qt::Key_Minus);
+    QCOMPARE(ambient->text(), QStringLiteral("40"));
+    // In front of the number, the number turns negative; nothing else beyond digits and ".".
+    QTest::keyClick(ambient, Qt::Key_Home);
+    QTest::keyClicks(ambient, QStringLiteral("-+e,"));
+    QCOMPARE(ambient->text(), QStringLiteral("-40"));
+    QCOMPARE(Panel()->AmbientTemperature(), -40.0);
+    QVERIFY(sinks_->messages.isEmpty());
+  }
+
+  // Outside −60…200 °C the typed ambient is refused as every unusable text is: silently,
+  // the panel keeping the last one it could use.
+  void refusesAmbientsOutsideTheRangeSilently() {
+    EnterWorkedDesign();
+    QLineEdit* ambient = Field("txtAmbient");
+    Retype(ambient, QStringLiteral("-61"));
+    QCOMPARE(ambient->text(), QStringLiteral("-61"));
+    QCOMPARE(Panel()->AmbientTemperature(), -6.0);
+    QCOMPARE(Panel()->Lines(), Expected(Worked(37), -6, false));
+    Retype(ambient, QStringLiteral("-60"));
+    QCOMPARE(Panel()->AmbientTemperature(), -60.0);
+    QCOMPARE(Panel()->Lines(), Expected(Worked(37), -60, false));
+    Retype(ambient, QStringLiteral("-60.5"));
+    QCOMPARE(Panel()->AmbientTemperature(), -60.0);
+    Retype(ambient, QStringLiteral("201"));
+    QCOMPARE(Panel()->AmbientTemperature(), 20.0);
+    QCOMPARE(Panel()->Lines(), Expected(Worked(37), 20, false));
+    Retype(ambient, QStringLiteral("200"));
+    QCOMPARE(Panel()->AmbientTemperature(), 200.0);
+    QVERIFY(sinks_->messages.isEmpty());
+  }
+
+  // An overloaded design would climb past 500 °C: the panel names the runaway instead of a
+  // temperature of thousands of degrees.
+  void namesTheThermalRunaway() {
+    EnterWorkedDesign();
+    Retype(Field("txtIrms"), QStringLiteral("40"));
+    QCOMPARE(Panel()->Lines(), QStringList{QStringLiteral("无法评估：绕组温度将超过500 °C，无稳定温度")});
+    // Longer than the column is wide, the note wraps within the panel instead of being cut.
+    QCoreApplication::processEvents();
+    for (QLabel* label : Panel()->findChildren<QLabel*>()) {
+      if (label->isHidden() || label->buddy()) continue;
+      const int needed = label->fontMetrics().horizontalAdvance(label->text());
+      QVERIFY2(label->wordWrap() || needed <= label->contentsRect().width(), qPrintable(label->text()));
+      QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->text()));
+    }
+    // A load that settles at room temperature runs away in a hot enclosure.
+    Retype(Field("txtIrms"), QStringLiteral("20"));
+    const QStringList settled = Panel()->Lines();
+    QVERIFY(settled.size() > 1);
+    Retype(Field("txtAmbient"), QStringLiteral("200"));
+    QCOMPARE(Panel()->Lines(), QStringList{QStringLiteral("无法评估：绕组温度将超过500 °C，无稳定温度")});
+    Retype(Field("txtAmbient"), QStringLiteral("25"));
+    QCOMPARE(Panel()->Lines(), settled);
+    QVERIFY(sinks_->messages.isEmpty());
+  }
+
   void saysWhyItCannotAssess() {
     EnterWorkedDesign();
     // 381 turns of 1 mm wire do not fit the hole of a KMA157060.

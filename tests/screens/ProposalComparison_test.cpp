@@ -411,6 +411,35 @@ class ProposalComparisonTest : public QObject {
     QVERIFY(Keys(Col::TemperatureRise) != rise85);
   }
 
+  // Under a heavy ripple some proposals would run away past 500 °C: they keep their rows,
+  // with the runaway named where the temperature would be.
+  void runawayRowsNameTheRunaway() {
+    Search("5", "100");
+    Open();
+    const auto proposals = Proposals(5, 100);
+    Retype(field("txtCompareFrequency"), QStringLiteral("300"));
+    Retype(field("txtCompareRipple"), QStringLiteral("20"));
+    QCOMPARE(Rows(), static_cast<int>(proposals.size()));
+    int runaways = 0;
+    for (int r = 0; r < Rows(); ++r) {
+      const ProposalComparisonRow e = Expected(proposals[static_cast<std::size_t>(r)], 25, 300, 20);
+      QCOMPARE(Cell(r, Col::PartNumber), QString::fromStdString(e.PartNumber));
+      if (e.Refusal != AssessmentRefusal::NoSteadyTemperature) continue;
+      ++runaways;
+      for (int column : {Col::TemperatureRise, Col::CopperLoss, Col::WoundSize}) {
+        QCOMPARE(Cell(r, column), QStringLiteral("—"));
+        QCOMPARE(Tip(r, column), QStringLiteral("绕组温度将超过500 °C，无稳定温度"));
+      }
+      QCOMPARE(Cell(r, Col::DcResistance), Fixed(e.DcResistance, "0.00"));
+    }
+    QVERIFY(runaways > 0);
+    // A lighter ripple lets them settle again.
+    Retype(field("txtCompareRipple"), QStringLiteral("0.5"));
+    for (int r = 0; r < Rows(); ++r) {
+      QVERIFY(Cell(r, Col::TemperatureRise) != QStringLiteral("—"));
+    }
+  }
+
   void nothingShowsInfOrNan() {
     Search("5", "100");
     Open();

@@ -29,6 +29,7 @@
 #include <QXmlStreamReader>
 
 #include "core-data/catalogue.h"
+#include "workbench/AssessmentPanel.h"
 #include "workbench/DesignCurves.h"
 #include "screens/Form1.h"
 #include "screens/MDIMain.h"
@@ -355,6 +356,33 @@ class EnglishTest : public QObject {
     QVERIFY(!golden.isEmpty());
     QCOMPARE(Find<QPlainTextEdit>(&screen, "txtShow")->toPlainText().toUtf8(), golden.toUtf8());
     Check(&screen);
+    QTest::mouseClick(Find<QAbstractButton>(&screen, "cmdCurves"), Qt::LeftButton);
+    auto* curves = screen.findChild<DesignCurves*>();
+    QVERIFY(curves);
+    QCoreApplication::processEvents();
+    Check(curves, false);
+  }
+
+  // The worked design at 40 A would run away past 500 °C: the panel and the curves say so in
+  // English, and nothing is cut off.
+  void runawayIsEnglish() {
+    testing::Sinks sinks;
+    frmDiangan screen;
+    screen.resize(1800, 1000);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    testing::Retype(Find<QLineEdit>(&screen, "txtIrms"), QStringLiteral("40"));
+    testing::Retype(Find<QLineEdit>(&screen, "txtF"), QStringLiteral("100"));
+    Find<QScrollBar>(&screen, "hcrollTurns")->setSliderPosition(37);
+    testing::Retype(Find<QLineEdit>(&screen, "txtSearch"), QStringLiteral("kma157"));
+    auto* list = Find<QListWidget>(&screen, "lstCoreList");
+    const auto found = list->findItems(QStringLiteral("KMA157060"), Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+    QCOMPARE(Find<AssessmentPanel>(&screen, "fraAssessment")->Lines(),
+             QStringList{QStringLiteral("Cannot assess: the winding would pass 500 °C, no steady temperature")});
+    Check(Find<AssessmentPanel>(&screen, "fraAssessment"));
     QTest::mouseClick(Find<QAbstractButton>(&screen, "cmdCurves"), Qt::LeftButton);
     auto* curves = screen.findChild<DesignCurves*>();
     QVERIFY(curves);

@@ -150,5 +150,39 @@ TEST(KeyFilters, NumericAndInteger) {
   }
 }
 
+TEST(KeyFilters, SignedNumericTakesOneLeadingMinus) {
+  // Every other key is judged as the numeric filter judges it, wherever it goes.
+  for (int key = 0; key < 128; ++key) {
+    if (key == '-') continue;
+    EXPECT_EQ(SignedNumericKeyFilter(key, u"-40", 0, 0), NumericKeyFilter(key)) << key;
+    EXPECT_EQ(SignedNumericKeyFilter(key, u"40", 1, 1), NumericKeyFilter(key)) << key;
+  }
+  const struct {
+    std::u16string_view text;
+    std::size_t position;
+    std::size_t selected;
+    bool taken;
+  } cases[] = {
+      {u"", 0, 0, true},       // the first key of the field
+      {u"40", 0, 0, true},     // typed in front of the number
+      {u"40", 1, 0, false},    // "4-0"
+      {u"40", 2, 0, false},    // "40-"
+      {u"-40", 0, 0, false},   // a second minus
+      {u"-40", 1, 0, false},
+      {u"-40", 0, 1, true},    // over the old minus
+      {u"-40", 0, 3, true},    // over everything
+      {u"40", 0, 2, true},
+      {u"40", 0, 7, true},     // a selection longer than the text takes all of it
+      {u"-40", 1, 2, false},   // a selection that does not start at the beginning
+      {u"4-0", 0, 1, false},   // a pasted minus would stay behind it
+      {u"4-0", 0, 2, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SignedNumericKeyFilter('-', c.text, c.position, c.selected), c.taken)
+        << std::string(c.text.begin(), c.text.end()) << " at " << c.position << " over "
+        << c.selected;
+  }
+}
+
 }  // namespace
 }  // namespace qiro
