@@ -67,7 +67,8 @@ ProposalComparison::ProposalComparison(QWidget* owner)
   table->installEventFilter(this);
 
   for (QLineEdit* field : {ui_->txtCompareFrequency, ui_->txtCompareRipple, ui_->txtCompareAmbient}) {
-    InstallKeyFilter(field, KeyRule::Numeric);
+    // A cold-climate ambient starts with a minus sign.
+    InstallKeyFilter(field, field == ui_->txtCompareAmbient ? KeyRule::SignedNumeric : KeyRule::Numeric);
     connect(field, &QLineEdit::textChanged, this,
             &ProposalComparison::txtCompareConditions_Change);
   }

@@ -406,9 +406,12 @@ class ProposalComparisonTest : public QObject {
       field("txtCompareAmbient")->setText(QString::fromLatin1(text));
       QCOMPARE(Keys(Col::TemperatureRise), rise85);
     }
-    // The key filter takes no minus sign: a frost ambient arrives by pasting.
-    field("txtCompareAmbient")->setText(QStringLiteral("-60"));
+    // A frost ambient is typed with its leading minus; a minus elsewhere is refused.
+    Retype(field("txtCompareAmbient"), QStringLiteral("-60"));
+    QCOMPARE(field("txtCompareAmbient")->text(), QStringLiteral("-60"));
     QVERIFY(Keys(Col::TemperatureRise) != rise85);
+    Retype(field("txtCompareAmbient"), QStringLiteral("6-0"));
+    QCOMPARE(field("txtCompareAmbient")->text(), QStringLiteral("60"));
   }
 
   // Under a heavy ripple some proposals would run away past 500 °C: they keep their rows,
