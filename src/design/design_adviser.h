@@ -4,6 +4,20 @@
 // count it takes the fewest turns that reach the inductance, evaluates and assesses the
 // design, keeps the feasible ones and returns the Pareto front of wound volume against total
 // loss and the best (first feasible) design of each series.
+//
+// What is exact and how the search saves work:
+// - The inductances of N turns depend on the core, the stack, N and the average current only,
+//   so the turns are found once per (core, stack), scanning N = 1, 2, … (no monotony is
+//   assumed); a design whose evaluation is then refused counts as not assessable.
+// - The window fill grows with the wire diameter and with the strand count (the turns being
+//   fixed), so once a design exceeds 44 %, its wire with more strands and every thicker wire
+//   with at least as many strands exceed it too: they are counted, not evaluated.
+// - The retention depends on the core, stack and turns only: below the minimum it rules out
+//   the whole (core, stack) without an assessment. The wound size is known before the
+//   temperature, and a rise that the DC copper loss alone already puts above the limit needs
+//   no assessment either (see SurelyTooHot).
+// The result equals a plain loop over every design, to the bit; threads share the cores and
+// their results are put together in slot order, so any thread count gives the same result.
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -26,6 +40,12 @@ inline constexpr double kAdviserMostTolerance = 50;  // %
 // A window fill above this gets the calculator's "注意：绕线困难！".
 inline constexpr double kAdviserMostWindowFill = 44;  // %
 
+// Valid ranges (CheckAdviserRequest): RequiredInductance > 0 (also as a 32-bit float);
+// InductanceTolerance 0…50; AverageCurrent ≥ 0; PeakCurrent > 0; RippleCurrent ≥ 0;
+// FrequencyKHz ≥ 0 (currents and frequency within the 32-bit float range, as the evaluation
+// takes them); AmbientTemperature kLowestAmbient…kHighestAmbient; MaxTemperatureRise > 0;
+// MaxWoundOuterDiameter, MaxWoundHeight ≥ 0; MinRetention 0…100; MaxCoreCount 1…6;
+// MaxStrandCount 1…100; at least one series. Every number finite.
 struct AdviserRequest {
   double RequiredInductance = 0;  // μH
   InductanceAt Where = InductanceAt::Zero;
@@ -67,6 +87,12 @@ enum class AdviserArgument {
 // The first argument outside its range (None when all are valid).
 AdviserArgument CheckAdviserRequest(const AdviserRequest& request);
 
+// The argument's name as the batch tool spells it ("RequiredInductance", …; "" for None).
+const char* AdviserArgumentName(AdviserArgument argument);
+
+// π/4 · D² · H / 1000: the room (cm³) a wound part of outer diameter D and height H (mm) takes.
+double WoundVolume(double woundOuterDiameter, double woundHeight);
+
 // One design, compactly: where it is in the catalogue and what the front and chart need.
 struct AdvisedDesign {
   std::int16_t Slot = 0;         // catalogue slot 1…754
@@ -97,11 +123,18 @@ struct AdvisedDesignDetails {
 Outcome<AdvisedDesignDetails> DescribeAdvisedDesign(const AdviserRequest& request,
                                                     const AdvisedDesign& design);
 
-// Why designs were ruled out, counted over every design that had enough turns.
+// Why designs were ruled out. NoTurns counts (core, stack) pairs; the others count designs
+// of the pairs that had enough turns, each under the first rule it breaks in this order
+// (cheapest first): window fill, retention, the winding does not fit the hole (not
+// assessable), outer diameter, height, the assessment refuses (not assessable), temperature
+// rise. Every design is counted once: FeasibleCount plus these equals the designs enumerated.
 struct AdviserRejections {
   std::int64_t NoTurns = 0;           // (core, stack) pairs with no N up to 350
   std::int64_t WindowFill = 0;
-  std::int64_t NotAssessable = 0;     // the assessment refused or gave a non-finite result
+  // The evaluation or the assessment refused: the winding does not fit the hole, the loss
+  // model fails, a result is not finite.
+  std::int64_t NotAssessable = 0;
+  // Above MaxTemperatureRise, or a temperature that does not settle (the winding runs away).
   std::int64_t TemperatureRise = 0;
   std::int64_t WoundOuterDiameter = 0;
   std::int64_t WoundHeight = 0;
@@ -115,17 +148,19 @@ struct AdviserResult {
   // Per series, indexed as kSeriesCodes: its first feasible design, if any.
   std::array<std::optional<AdvisedDesign>, 7> BestPerSeries;
   AdviserRejections Rejections;
-  bool Stopped = false;  // the caller stopped it: the result is incomplete
+  bool Stopped = false;  // the caller stopped it: the result is empty
 };
 
 struct AdviserControl {
   const std::atomic<bool>* Stop = nullptr;  // set from any thread to stop promptly
-  // Fraction done 0…1, called from the searching threads now and then (may be empty).
+  // Fraction done 0…1, called now and then (at most about 100 times, rising, one call at a
+  // time) from the searching threads, so it must be safe to call from any thread (may be empty).
   std::function<void(double)> Progress;
   int Threads = 0;  // 0 = the machine's cores
 };
 
-// Refused (naming the argument) when CheckAdviserRequest finds one out of range.
+// Refused (naming the argument) when CheckAdviserRequest finds one out of range. A stopped
+// search returns an empty result with Stopped set.
 Outcome<AdviserResult> AdviseDesigns(const AdviserRequest& request,
                                      const AdviserControl& control = {});
 

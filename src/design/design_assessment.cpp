@@ -299,6 +299,21 @@ RetentionRating RateRetention(double retention) {
 
 double DowellFactor(double delta, int layers) { return Dowell(delta, LayerTerm(layers)); }
 
+std::optional<LaidWinding> LayWinding(const InductorEvaluation& e) {
+  LaidWinding w;
+  w.Pitch = D(e.WireDiameter) + D(EnamelThickness(e.WireDiameter));
+  const double conductors = static_cast<double>(e.Turns) * static_cast<double>(e.StrandCount);
+  const auto layers = CountLayers(D(e.Core.CoatedInnerDiameter), w.Pitch, conductors);
+  if (!layers) return std::nullopt;
+  w.Layers = *layers;
+  w.BuildThickness = w.Layers * w.Pitch;
+  w.WoundOuterDiameter = D(e.Core.CoatedOuterDiameter) + 2 * w.BuildThickness;
+  w.WoundHeight = D(e.CoreCount) * D(e.Core.CoatedHeight) + 2 * w.BuildThickness;
+  const double od = w.WoundOuterDiameter;
+  w.SurfaceArea = (pi * od * w.WoundHeight + pi * od * od / 2) / 100;
+  return w;
+}
+
 Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& design,
                                        double ambientTemperature) {
   AssessmentRefusal ignored;
@@ -317,17 +332,14 @@ Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& e, double ambie
   if (const auto bad = CheckInput(e, ambient)) return refuse(bad->kind, bad->reason);
 
   DesignAssessment a;
-  const double d = D(e.WireDiameter);
-  const double pitch = d + D(EnamelThickness(e.WireDiameter));
-  const double conductors = static_cast<double>(e.Turns) * static_cast<double>(e.StrandCount);
-  const auto layers = CountLayers(D(e.Core.CoatedInnerDiameter), pitch, conductors);
-  if (!layers) return refuse(WindingDoesNotFit, "the winding does not fit the core's hole");
-  a.Layers = *layers;
-  a.BuildThickness = a.Layers * pitch;
-  a.WoundOuterDiameter = D(e.Core.CoatedOuterDiameter) + 2 * a.BuildThickness;
-  a.WoundHeight = D(e.CoreCount) * D(e.Core.CoatedHeight) + 2 * a.BuildThickness;
-  const double od = a.WoundOuterDiameter;
-  a.SurfaceArea = (pi * od * a.WoundHeight + pi * od * od / 2) / 100;
+  const auto laid = LayWinding(e);
+  if (!laid) return refuse(WindingDoesNotFit, "the winding does not fit the core's hole");
+  const double pitch = laid->Pitch;
+  a.Layers = laid->Layers;
+  a.BuildThickness = laid->BuildThickness;
+  a.WoundOuterDiameter = laid->WoundOuterDiameter;
+  a.WoundHeight = laid->WoundHeight;
+  a.SurfaceArea = laid->SurfaceArea;
   a.CoreLoss = D(e.CoreLoss);
 
   const CopperModel copper(e, a.Layers, pitch);

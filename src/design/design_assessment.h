@@ -90,6 +90,17 @@ struct DesignAssessment {
   int TemperatureRounds = 0;      // fixed-point rounds taken
 };
 
+// The winding laid in the core's hole as AssessDesign lays it; empty when it does not fit.
+struct LaidWinding {
+  int Layers = 0;
+  double Pitch = 0;               // mm, enamelled wire
+  double BuildThickness = 0;      // mm
+  double WoundOuterDiameter = 0;  // mm
+  double WoundHeight = 0;         // mm
+  double SurfaceArea = 0;         // cm²
+};
+std::optional<LaidWinding> LayWinding(const InductorEvaluation& design);
+
 // Refused (with an English reason) for an ambient outside −60…200 °C or not finite, counts
 // below 1, dimensions that are not positive, a winding that does not fit the hole, a
 // negative core loss, a temperature that does not settle, or any result that is not finite.

@@ -14,6 +14,20 @@ double D(float v) { return static_cast<double>(v); }
 
 }  // namespace
 
+float WindingField(const CoreRecord& Core, std::int16_t Turns, float Current) {
+  const double N = Turns;
+  return ToFloat32(N * 1.2566370400000002 * D(Current) / D(Core.PathLength));
+}
+
+float StackInductanceAtZero(const CoreRecord& Core, float CoreCount, std::int16_t Turns) {
+  const double N = Turns;
+  return ToFloat32(N * N * D(Core.InductanceFactor) / 1000 * D(CoreCount));
+}
+
+float InductanceUnderBias(float InductanceAtZero, float PermeabilityPercent) {
+  return ToFloat32(D(InductanceAtZero) / 100 * D(PermeabilityPercent));
+}
+
 Outcome<InductorEvaluation> EvaluateInductor(const CoreRecord& Core, const CoreRecord& SecondCore,
                                              float CoreCount, float SecondCoreCount,
                                              float FrequencyKHz, float AverageCurrent,
@@ -55,15 +69,15 @@ Outcome<InductorEvaluation> EvaluateInductor(const CoreRecord& Core, const CoreR
   const double n = D(CoreCount);
 
   e.WindowFill = ToFloat32(((d * d * 0.78539815) * k * N) / D(Core.WindowArea));
-  e.FieldAtPeak = ToFloat32(N * 1.2566370400000002 * D(PeakCurrent) / D(Core.PathLength));
-  e.FieldAtAverage = ToFloat32(N * 1.2566370400000002 * D(AverageCurrent) / D(Core.PathLength));
+  e.FieldAtPeak = WindingField(Core, Turns, PeakCurrent);
+  e.FieldAtAverage = WindingField(Core, Turns, AverageCurrent);
   e.CurrentDensity = ToFloat32(D(AverageCurrent) / ((d * d * 0.78539815) * k));
   e.CoreVolume = ToFloat32(D(Core.Volume) * n);
   e.PermeabilityAtPeak = BiasPermeability(Core.Permeability, Core.Series, e.FieldAtPeak);
   e.PermeabilityAtAverage = BiasPermeability(Core.Permeability, Core.Series, e.FieldAtAverage);
-  e.InductanceAtZero = ToFloat32(N * N * D(Core.InductanceFactor) / 1000 * n);
-  e.InductanceAtPeak = ToFloat32(D(e.InductanceAtZero) / 100 * D(e.PermeabilityAtPeak));
-  e.InductanceAtAverage = ToFloat32(D(e.InductanceAtZero) / 100 * D(e.PermeabilityAtAverage));
+  e.InductanceAtZero = StackInductanceAtZero(Core, CoreCount, Turns);
+  e.InductanceAtPeak = InductanceUnderBias(e.InductanceAtZero, e.PermeabilityAtPeak);
+  e.InductanceAtAverage = InductanceUnderBias(e.InductanceAtZero, e.PermeabilityAtAverage);
   e.FluxSwing = ToFloat32(D(e.InductanceAtPeak) * D(RippleCurrent) /
                           (D(Core.CrossSection) * n * N) * 100);
   e.CoreLossPerVolume =

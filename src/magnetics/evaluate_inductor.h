@@ -38,6 +38,16 @@ struct InductorEvaluation {
   float WireLength = 0;            // m, one strand
 };
 
+// The pieces of the evaluation that depend on the core, the stack, the turns and a current
+// only (not on the wire, strands, frequency or ripple), exactly as EvaluateInductor computes
+// them: searches over windings find their turns with these.
+// Field (Oe) of Turns carrying Current.
+float WindingField(const CoreRecord& Core, std::int16_t Turns, float Current);
+// Inductance (μH) of Turns on CoreCount stacked cores at 0 A.
+float StackInductanceAtZero(const CoreRecord& Core, float CoreCount, std::int16_t Turns);
+// The inductance at 0 A scaled by the permeability left under bias (%).
+float InductanceUnderBias(float InductanceAtZero, float PermeabilityPercent);
+
 // Refuses (with the reason) turns, strands, core count or wire diameter that are not
 // positive, a negative frequency, a second core type in the stack, non-finite inputs, and
 // designs whose quantities leave the float range.

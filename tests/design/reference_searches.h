@@ -1,13 +1,20 @@
 #pragma once
-// The two core searches written as plain, unpruned loops, step by step as the selection
-// screens describe them. The pruned searches must list exactly the same lines.
+// The core searches and the design adviser written as plain, unpruned loops, step by step as
+// the selection screens and the adviser's definition describe them. The pruned searches must
+// give exactly the same results.
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core-data/catalogue.h"
 #include "design/catalogue_fit_search.h"
+#include "design/design_assessment.h"
+#include "design/design_adviser.h"
 #include "design/grouped_core_search.h"
 #include "magnetics/formulas.h"
 #include "magnetics/winding_search.h"
@@ -83,6 +90,107 @@ inline std::vector<std::string> FitLines(std::int16_t n, float I, double L) {
     }
   }
   return lines;
+}
+
+// The design adviser as the definition reads: every design evaluated and assessed, nothing
+// skipped; the turns of a (core, stack) found with the evaluation itself.
+struct PlainAdvice {
+  std::vector<AdvisedDesign> Feasible;
+  std::vector<AdvisedDesign> Front;
+  std::array<std::optional<AdvisedDesign>, 7> BestPerSeries;
+  AdviserRejections Rejections;
+};
+
+inline PlainAdvice AdvisedDesigns(const AdviserRequest& r) {
+  PlainAdvice out;
+  const float f = ToFloat32(r.FrequencyKHz);
+  const float average = ToFloat32(r.AverageCurrent);
+  const float peak = ToFloat32(r.PeakCurrent);
+  const float ripple = ToFloat32(r.RippleCurrent);
+  const double required = static_cast<float>(r.RequiredInductance);
+  for (int slot = 1; slot <= CatalogueSize; ++slot) {
+    const CoreRecord& c = CoreCatalogue[static_cast<std::size_t>(slot - 1)];
+    int series = 0;
+    while (kSeriesCodes[static_cast<std::size_t>(series)] != c.Series) ++series;
+    if (!r.Series[static_cast<std::size_t>(series)]) continue;
+    for (int n = 1; n <= r.MaxCoreCount; ++n) {
+      int turns = 0;
+      for (int N = 1; N <= 350 && turns == 0; ++N) {
+        const auto e = EvaluateInductor(c, c, static_cast<float>(n), 0, f, average, peak, ripple,
+                                        0.1f, 1, static_cast<std::int16_t>(N));
+        if (!e) continue;
+        const float l = r.Where == InductanceAt::Zero ? e->InductanceAtZero : e->InductanceAtAverage;
+        if (static_cast<double>(l) * (1 - r.InductanceTolerance / 100) >= required) turns = N;
+      }
+      if (turns == 0) {
+        ++out.Rejections.NoTurns;
+        continue;
+      }
+      for (int w = 0; w < 30; ++w) {
+        const float d = ToFloat32((w + 1) / 10.0);
+        for (int k = 1; k <= r.MaxStrandCount; ++k) {
+          const auto e = EvaluateInductor(c, c, static_cast<float>(n), 0, f, average, peak, ripple,
+                                          d, static_cast<std::int16_t>(k),
+                                          static_cast<std::int16_t>(turns));
+          if (!e) {
+            ++out.Rejections.NotAssessable;
+            continue;
+          }
+          AssessmentRefusal refusal;
+          const auto a = AssessDesign(*e, r.AmbientTemperature, refusal);
+          // The wound size is known before the temperature: it rules first.
+          const auto laid = LayWinding(*e);
+          if (a && !(laid && laid->WoundOuterDiameter == a->WoundOuterDiameter &&
+                     laid->WoundHeight == a->WoundHeight)) {
+            out.Feasible.push_back({});  // the two windings disagree: fails the comparison
+            continue;
+          }
+          const double retention = static_cast<double>(e->InductanceAtPeak) /
+                                   static_cast<double>(e->InductanceAtZero) * 100;
+          if (!(e->WindowFill <= 44)) {
+            ++out.Rejections.WindowFill;
+          } else if (r.MinRetention > 0 && !(retention >= r.MinRetention)) {
+            ++out.Rejections.Retention;
+          } else if (!laid) {
+            ++out.Rejections.NotAssessable;
+          } else if (r.MaxWoundOuterDiameter > 0 &&
+                     !(laid->WoundOuterDiameter <= r.MaxWoundOuterDiameter)) {
+            ++out.Rejections.WoundOuterDiameter;
+          } else if (r.MaxWoundHeight > 0 && !(laid->WoundHeight <= r.MaxWoundHeight)) {
+            ++out.Rejections.WoundHeight;
+          } else if (!a && refusal != AssessmentRefusal::NoSteadyTemperature) {
+            ++out.Rejections.NotAssessable;
+          } else if (!a || !(a->TemperatureRise <= r.MaxTemperatureRise)) {
+            ++out.Rejections.TemperatureRise;
+          } else if (a->InductanceRetention >= r.MinRetention) {
+            const double od = a->WoundOuterDiameter;
+            out.Feasible.push_back({static_cast<std::int16_t>(slot), static_cast<std::int8_t>(n),
+                                    static_cast<std::int8_t>(w), static_cast<std::int8_t>(k),
+                                    static_cast<std::int16_t>(turns),
+                                    3.141592653589793 / 4 * od * od * a->WoundHeight / 1000,
+                                    a->TotalLoss});
+          } else {
+            out.Feasible.push_back({});  // the two retentions disagree: fails the comparison
+          }
+        }
+      }
+    }
+  }
+  // Volume, then loss, then enumeration order.
+  std::vector<std::tuple<double, double, std::size_t>> order;
+  for (std::size_t i = 0; i < out.Feasible.size(); ++i)
+    order.emplace_back(out.Feasible[i].WoundVolume, out.Feasible[i].TotalLoss, i);
+  std::sort(order.begin(), order.end());
+  for (const auto& [volume, loss, i] : order) {
+    bool below = true;
+    for (const AdvisedDesign& f : out.Front) below = below && loss < f.TotalLoss;
+    if (below) out.Front.push_back(out.Feasible[i]);
+    const std::string& series = CoreCatalogue[static_cast<std::size_t>(out.Feasible[i].Slot - 1)].Series;
+    for (std::size_t s = 0; s < 7; ++s) {
+      if (kSeriesCodes[s] == series && !out.BestPerSeries[s]) out.BestPerSeries[s] = out.Feasible[i];
+    }
+  }
+  return out;
 }
 
 }  // namespace qiro::reference
