@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QLogValueAxis>
@@ -148,7 +149,7 @@ DesignAdviser::DesignAdviser(QWidget* parent)
             [this, series](const QPointF& point) { ChartPointClicked(series, point); });
     scatter_.push_back(series);
   }
-  auto* step = new QLineSeries;
+  auto* step = frontLine_ = new QLineSeries;
   step->setObjectName(QStringLiteral("frontLine"));
   step->setName(tr("最优前沿"));
   step->setPen(QPen(Qt::black, 2));
@@ -415,8 +416,7 @@ void DesignAdviser::ClearResults() {
   for (QScatterSeries* series : scatter_) series->clear();
   frontPoints_->clear();
   picked_->clear();
-  if (auto* line = ui_->chartDesigns->chart()->findChild<QLineSeries*>(QStringLiteral("frontLine")))
-    line->clear();
+  frontLine_->clear();
   ui_->txtReport->clear();
   ui_->labFront->clear();
   ui_->cmdCopyTable->setEnabled(false);
@@ -426,13 +426,13 @@ void DesignAdviser::ClearResults() {
 QString DesignAdviser::NoDesignText(const AdviserResult& result,
                                     const AdviserRequest& request) const {
   const AdviserRejections& r = result.Rejections;
+  // Cores that never reach the inductance give no design at all: they are the reason only
+  // when no design was there to be ruled out.
   const struct {
     std::int64_t count;
     QString all;   // every design was ruled out by it
     QString most;  // it ruled out the most
   } reasons[] = {
-      {r.NoTurns, tr("所有磁芯在350圈以内都达不到所需电感量"),
-       tr("多数磁芯在350圈以内达不到所需电感量")},
       {r.WindowFill, tr("所有方案窗口占用均超过44%（绕线困难）"),
        tr("多数方案窗口占用超过44%（绕线困难）")},
       {r.NotAssessable, tr("所有方案均无法评估（绕组放不进内孔或损耗超出模型范围）"),
@@ -453,7 +453,11 @@ QString DesignAdviser::NoDesignText(const AdviserResult& result,
     total += reason.count;
     if (reason.count > top->count) top = &reason;
   }
-  if (top->count == 0) return tr("没有满足要求的方案。");
+  if (total == 0) {
+    if (r.NoTurns > 0)
+      return tr("没有满足要求的方案：所有磁芯在350圈以内都达不到所需电感量。");
+    return tr("没有满足要求的方案。");
+  }
   return tr("没有满足要求的方案：%1。").arg(top->count == total ? top->all : top->most);
 }
 
@@ -534,7 +538,7 @@ void DesignAdviser::FillChart() {
     corners.append({d.WoundVolume, d.TotalLoss});
   }
   if (!shown_.Front.empty()) steps.append({highVolume, shown_.Front.back().TotalLoss});
-  if (auto* line = chart->findChild<QLineSeries*>(QStringLiteral("frontLine"))) line->replace(steps);
+  frontLine_->replace(steps);
   frontPoints_->replace(corners);
   const auto axes = chart->axes();
   for (QAbstractAxis* axis : axes) {

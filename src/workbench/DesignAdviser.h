@@ -15,6 +15,7 @@
 class QItemSelection;
 class QLineEdit;
 class QPointF;
+class QLineSeries;
 class QScatterSeries;
 class QSortFilterProxyModel;
 class QTimer;
@@ -111,6 +112,7 @@ class DesignAdviser final : public QWidget {
   // Per series, which feasible designs (indices into shown_.Feasible) the chart draws.
   std::vector<std::vector<std::size_t>> drawn_;
   std::vector<QScatterSeries*> scatter_;
+  QLineSeries* frontLine_ = nullptr;
   QScatterSeries* frontPoints_ = nullptr;
   QScatterSeries* picked_ = nullptr;
   std::optional<AdvisedDesign> pickedDesign_;
