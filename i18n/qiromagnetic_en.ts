@@ -1379,8 +1379,10 @@ No program on this system can show files of this format.</translation>
         <translation>%1: no feasible design</translation>
     </message>
     <message>
-        <source>%1：%2×%3，%4 mm×%5，%6圈，%7 cm³，%8 W</source>
-        <translation>%1: %2×%3, %4 mm×%5, %6 turns, %7 cm³, %8 W</translation>
+        <source>%1：%2×%3，%4 mm×%5，%6圈
+%7 cm³，%8 W</source>
+        <translation>%1: %2×%3, %4 mm×%5, %6 turns
+%7 cm³, %8 W</translation>
     </message>
 </context>
 <context>

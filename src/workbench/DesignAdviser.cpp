@@ -45,8 +45,9 @@ namespace {
 
 // Qt Charts paints about this many markers smoothly; more are thinned for display only.
 constexpr std::size_t kMostDrawnPoints = 4000;
-// The thinning grid: one point per cell and series, cells even on the chart's log axes.
-constexpr int kThinningCells = 160;
+// The thinning grid: one point per cell and series, cells even on the chart's log axes
+// (a few thousand points in all: the series overlap in most cells).
+constexpr int kThinningCells = 60;
 
 // One colour per series, told apart also in grey.
 const QColor kSeriesColours[7] = {QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e),
@@ -202,7 +203,16 @@ DesignAdviser::DesignAdviser(QWidget* parent)
           &DesignAdviser::tblFront_SelectionChanged);
   connect(ui_->lstBest, &QListWidget::itemSelectionChanged, this,
           &DesignAdviser::lstBest_SelectionChanged);
-  ui_->lstBest->setMinimumHeight(8 * metrics.lineSpacing());
+  ui_->lstBest->setMinimumHeight(14 * metrics.lineSpacing());
+  // Room for the longest line a best design can have, without a scroll bar across.
+  ui_->lstBest->setMinimumWidth(
+      metrics.horizontalAdvance(tr("%1：%2×%3，%4 mm×%5，%6圈\n%7 cm³，%8 W")
+                                    .section(QLatin1Char('\n'), 0, 0)
+                                    .arg(QStringLiteral("KMC-L"), QStringLiteral("KMC-L130060"),
+                                         QStringLiteral("6"), QStringLiteral("3.0"),
+                                         QStringLiteral("100"), QStringLiteral("350"))) +
+      ui_->lstBest->verticalScrollBar()->sizeHint().width() + 4 * metrics.averageCharWidth());
+  ui_->lstBest->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   // The report: the calculator's seventeen lines, wide enough for its rule line.
   const QFontMetrics reportMetrics(ui_->txtReport->font());
@@ -547,8 +557,8 @@ void DesignAdviser::FillChart() {
     const bool horizontal = axis->orientation() == Qt::Horizontal;
     const double low = horizontal ? lowVolume : lowLoss;
     const double high = horizontal ? highVolume : highLoss;
-    log->setRange(std::pow(10.0, std::floor(std::log10(low))),
-                  std::pow(10.0, std::ceil(std::log10(high * 1.0000001))));
+    // A little room around the cloud; whole decades would leave half the chart empty.
+    log->setRange(low / 1.25, high * 1.25);
   }
   ui_->labFront->setText(
       thin ? tr("图中显示%1个方案中的%2个（按区域抽样），前沿完整。")
@@ -569,7 +579,8 @@ void DesignAdviser::FillBestList() {
       item->setText(tr("%1：无可行方案").arg(code));
       item->setFlags(Qt::NoItemFlags);
     } else {
-      item->setText(tr("%1：%2×%3，%4 mm×%5，%6圈，%7 cm³，%8 W")
+      // Two lines, so the list stays narrow: the design, then its size and loss.
+      item->setText(tr("%1：%2×%3，%4 mm×%5，%6圈\n%7 cm³，%8 W")
                         .arg(code, QString::fromStdString(CatalogueSlot(best->Slot).PartNumber))
                         .arg(best->CoreCount)
                         .arg(QString::fromStdString(PatternText(

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QChartView>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -29,6 +30,7 @@
 #include "core-data/catalogue.h"
 #include "design/design_adviser.h"
 #include "design/toroid_report.h"
+#include "magnetics/evaluate_inductor.h"
 #include "qt-support/domain_text.h"
 #include "screens/MDIMain.h"
 #include "screens/frmDiangan.h"
@@ -434,6 +436,47 @@ class DesignAdviserTest : public QObject {
       QCOMPARE(Find<QLineEdit>(calculator, "txtF")->text(), QStringLiteral("100"));
       QVERIFY(Find<QLabel>(calculator, "labMsg")->isHidden());  // no winding warning
     }
+    QVERIFY(sinks.messages.isEmpty());
+  }
+
+  // The hand-over of a selection proposal: no ripple and no frequency. The calculator keeps
+  // its frequency and takes the ripple its own rule gives for the peak.
+  void theCalculatorTakesADesignWithoutRipple() {
+    testing::Sinks sinks;
+    frmDiangan calculator;
+    calculator.show();
+    Retype(Find<QLineEdit>(&calculator, "txtF"), QStringLiteral("50"));
+    Retype(Find<QLineEdit>(&calculator, "txtSearch"), QStringLiteral("KMB"));
+    CalculatorDesign design;
+    design.PartNumber = CatalogueSlot(40).PartNumber;
+    design.CoreCount = 2;
+    design.WireDiameter = 0.8f;
+    design.StrandCount = 3;
+    design.Turns = 40;
+    design.AverageCurrent = 5;
+    design.PeakCurrent = 7.5;
+    calculator.ApplyDesign(design);
+    const QList<QListWidgetItem*> picked = Find<QListWidget>(&calculator, "lstCoreList")->selectedItems();
+    QCOMPARE(picked.size(), 1);
+    QCOMPARE(picked.first()->text().toStdString(), design.PartNumber);
+    QCOMPARE(Find<QComboBox>(&calculator, "cmbCoreCount")->currentText(), QStringLiteral("2"));
+    QCOMPARE(Find<QComboBox>(&calculator, "cmbWinding")->currentText(), QStringLiteral("0.8"));
+    QCOMPARE(Find<QLineEdit>(&calculator, "txtCopperPcs")->text(), QStringLiteral("3"));
+    QCOMPARE(Find<QLineEdit>(&calculator, "txtTurns")->text(), QStringLiteral("40"));
+    QCOMPARE(Find<QLineEdit>(&calculator, "txtIrms")->text(), QStringLiteral("5"));
+    QCOMPARE(Find<QLineEdit>(&calculator, "txtIpeak")->text(), QStringLiteral("7.5"));
+    QCOMPARE(Find<QLineEdit>(&calculator, "txtdI")->text(), QStringLiteral("1.5"));
+    QCOMPARE(Find<QLineEdit>(&calculator, "txtF")->text(), QStringLiteral("50"));
+    const CoreRecord core = CatalogueSlot(40);
+    const auto expected = EvaluateInductor(core, core, 2, 0, 50, 5, 7.5f, 1.5f, 0.8f, 3, 40);
+    QVERIFY(expected);
+    QCOMPARE(Find<QPlainTextEdit>(&calculator, "txtShow")->toPlainText(),
+             QString::fromStdString(ReportText(*expected)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // A part number the catalogue lacks leaves the pick as it was.
+    design.PartNumber = "NOSUCHCORE";
+    calculator.ApplyDesign(design);
+    QCOMPARE(Find<QListWidget>(&calculator, "lstCoreList")->selectedItems().first()->text().toStdString(),
+             core.PartNumber);
     QVERIFY(sinks.messages.isEmpty());
   }
 
