@@ -2,6 +2,157 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DesignAdviser</name>
+    <message>
+        <source>电感优化设计</source>
+        <translation>Inductor design adviser</translation>
+    </message>
+    <message>
+        <source>电感要求</source>
+        <translation>Requirement</translation>
+    </message>
+    <message>
+        <source>电感量(μH)</source>
+        <translation>Inductance (μH)</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>初始感量</source>
+        <translation>Initial inductance</translation>
+    </message>
+    <message>
+        <source>平均电流下的感量</source>
+        <translation>Inductance at average current</translation>
+    </message>
+    <message>
+        <source>电感量公差(%)</source>
+        <translation>AL tolerance (%)</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>平均电流(A)</source>
+        <translation>Average current (A)</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>峰值电流(A)</source>
+        <translation>Peak current (A)</translation>
+    </message>
+    <message>
+        <source>11.5</source>
+        <translation>11.5</translation>
+    </message>
+    <message>
+        <source>纹波电流(A)</source>
+        <translation>Ripple current (A)</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>频率(kHz)</source>
+        <translation>Frequency (kHz)</translation>
+    </message>
+    <message>
+        <source>环境温度(°C)</source>
+        <translation>Ambient (°C)</translation>
+    </message>
+    <message>
+        <source>25</source>
+        <translation>25</translation>
+    </message>
+    <message>
+        <source>约束条件</source>
+        <translation>Constraints</translation>
+    </message>
+    <message>
+        <source>最高温升(°C)</source>
+        <translation>Max. temperature rise (°C)</translation>
+    </message>
+    <message>
+        <source>40</source>
+        <translation>40</translation>
+    </message>
+    <message>
+        <source>最大绕后外径(mm)</source>
+        <translation>Max. wound OD (mm)</translation>
+    </message>
+    <message>
+        <source>最大绕后高度(mm)</source>
+        <translation>Max. wound height (mm)</translation>
+    </message>
+    <message>
+        <source>最低保持率(%)</source>
+        <translation>Min. L kept at peak (%)</translation>
+    </message>
+    <message>
+        <source>最多叠放磁芯数</source>
+        <translation>Max. stacked cores</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>最多并绕根数</source>
+        <translation>Max. strands</translation>
+    </message>
+    <message>
+        <source>外径、高度、保持率填0为不限。</source>
+        <translation>0 for OD, height or L kept means no limit.</translation>
+    </message>
+    <message>
+        <source>磁芯系列</source>
+        <translation>Core series</translation>
+    </message>
+    <message>
+        <source>开始优化</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>优化进度</source>
+        <translation>Search progress</translation>
+    </message>
+    <message>
+        <source>各系列最佳方案</source>
+        <translation>Best design per series</translation>
+    </message>
+    <message>
+        <source>方案分布图</source>
+        <translation>Design chart</translation>
+    </message>
+    <message>
+        <source>最优方案表</source>
+        <translation>Pareto front table</translation>
+    </message>
+    <message>
+        <source>复制表格</source>
+        <translation>Copy Table</translation>
+    </message>
+    <message>
+        <source>在环形计算器中打开</source>
+        <translation>Open in Toroid Calculator</translation>
+    </message>
+    <message>
+        <source>所选方案的计算结果</source>
+        <translation>Results of the picked design</translation>
+    </message>
+</context>
+<context>
     <name>DesignCurves</name>
     <message>
         <source>设计曲线</source>
@@ -1058,6 +1209,258 @@ No program on this system can show files of this format.</translation>
     </message>
 </context>
 <context>
+    <name>qiro::DesignAdviser</name>
+    <message>
+        <source>可行方案：绕后体积与总损耗</source>
+        <translation>Feasible designs: wound volume vs. total loss</translation>
+    </message>
+    <message>
+        <source>绕后体积(cm³)</source>
+        <translation>Wound volume (cm³)</translation>
+    </message>
+    <message>
+        <source>总损耗(W)</source>
+        <translation>Total loss (W)</translation>
+    </message>
+    <message>
+        <source>最优前沿</source>
+        <translation>Pareto front</translation>
+    </message>
+    <message>
+        <source>所选方案</source>
+        <translation>Picked design</translation>
+    </message>
+    <message>
+        <source>填写要求后按“开始优化”：逐一计算目录中每种磁芯、叠放数、线径和并绕根数的设计。</source>
+        <translation>Enter the requirement and press “Start”: every core of the catalogue is tried with every stack, wire and strand count.</translation>
+    </message>
+    <message>
+        <source>电感量必须大于0！</source>
+        <translation>The inductance must be above 0!</translation>
+    </message>
+    <message>
+        <source>电感量公差必须在0到50%之间！</source>
+        <translation>The AL tolerance must be 0 to 50%!</translation>
+    </message>
+    <message>
+        <source>平均电流必须大于或等于0！</source>
+        <translation>The average current must be 0 or more!</translation>
+    </message>
+    <message>
+        <source>峰值电流必须大于0！</source>
+        <translation>The peak current must be above 0!</translation>
+    </message>
+    <message>
+        <source>纹波电流必须大于或等于0！</source>
+        <translation>The ripple current must be 0 or more!</translation>
+    </message>
+    <message>
+        <source>频率必须大于或等于0！单位为千赫兹</source>
+        <translation>The frequency must be 0 or more! In kilohertz</translation>
+    </message>
+    <message>
+        <source>环境温度必须在-60到200 °C之间！</source>
+        <translation>The ambient must be -60 to 200 °C!</translation>
+    </message>
+    <message>
+        <source>最高温升必须大于0！</source>
+        <translation>The max. temperature rise must be above 0!</translation>
+    </message>
+    <message>
+        <source>最大绕后外径必须大于或等于0！填0为不限</source>
+        <translation>The max. wound OD must be 0 or more! 0 means no limit</translation>
+    </message>
+    <message>
+        <source>最大绕后高度必须大于或等于0！填0为不限</source>
+        <translation>The max. wound height must be 0 or more! 0 means no limit</translation>
+    </message>
+    <message>
+        <source>最低保持率必须在0到100%之间！</source>
+        <translation>The min. L kept at peak must be 0 to 100%!</translation>
+    </message>
+    <message>
+        <source>叠放磁芯数必须在1到6之间！</source>
+        <translation>The stacked cores must be 1 to 6!</translation>
+    </message>
+    <message>
+        <source>并绕根数必须在1到100之间！</source>
+        <translation>The strands must be 1 to 100!</translation>
+    </message>
+    <message>
+        <source>至少选择一个磁芯系列！</source>
+        <translation>Choose at least one core series!</translation>
+    </message>
+    <message>
+        <source>错误提示(QIRO Magnetic)</source>
+        <translation>Error (QIRO Magnetic)</translation>
+    </message>
+    <message>
+        <source>正在优化……</source>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>无法优化：%1</source>
+        <translation>Cannot search: %1</translation>
+    </message>
+    <message>
+        <source>优化已停止，未得到结果。</source>
+        <translation>Search stopped, no result.</translation>
+    </message>
+    <message>
+        <source>所有方案窗口占用均超过44%（绕线困难）</source>
+        <translation>every design fills more than 44% of the window (hard to wind)</translation>
+    </message>
+    <message>
+        <source>多数方案窗口占用超过44%（绕线困难）</source>
+        <translation>most designs fill more than 44% of the window (hard to wind)</translation>
+    </message>
+    <message>
+        <source>所有方案均无法评估（绕组放不进内孔或损耗超出模型范围）</source>
+        <translation>no design can be assessed (the winding does not fit the hole, or the loss is outside the model)</translation>
+    </message>
+    <message>
+        <source>多数方案无法评估（绕组放不进内孔或损耗超出模型范围）</source>
+        <translation>most designs cannot be assessed (the winding does not fit the hole, or the loss is outside the model)</translation>
+    </message>
+    <message>
+        <source>所有方案温升均超过%1 °C</source>
+        <translation>every design rises more than %1 °C</translation>
+    </message>
+    <message>
+        <source>多数方案温升超过%1 °C</source>
+        <translation>most designs rise more than %1 °C</translation>
+    </message>
+    <message>
+        <source>所有方案绕后外径均超过%1 mm</source>
+        <translation>every design is wider than %1 mm wound</translation>
+    </message>
+    <message>
+        <source>多数方案绕后外径超过%1 mm</source>
+        <translation>most designs are wider than %1 mm wound</translation>
+    </message>
+    <message>
+        <source>所有方案绕后高度均超过%1 mm</source>
+        <translation>every design is taller than %1 mm wound</translation>
+    </message>
+    <message>
+        <source>多数方案绕后高度超过%1 mm</source>
+        <translation>most designs are taller than %1 mm wound</translation>
+    </message>
+    <message>
+        <source>所有方案电感保持率均低于%1%</source>
+        <translation>every design keeps less than %1% of its inductance at the peak</translation>
+    </message>
+    <message>
+        <source>多数方案电感保持率低于%1%</source>
+        <translation>most designs keep less than %1% of their inductance at the peak</translation>
+    </message>
+    <message>
+        <source>没有满足要求的方案：所有磁芯在350圈以内都达不到所需电感量。</source>
+        <translation>No design meets the requirement: no core reaches the inductance within 350 turns.</translation>
+    </message>
+    <message>
+        <source>没有满足要求的方案。</source>
+        <translation>No design meets the requirement.</translation>
+    </message>
+    <message>
+        <source>没有满足要求的方案：%1。</source>
+        <translation>No design meets the requirement: %1.</translation>
+    </message>
+    <message>
+        <source>共%1个可行方案，最优前沿%2个。</source>
+        <translation>%1 feasible designs, %2 on the Pareto front.</translation>
+    </message>
+    <message>
+        <source>图中显示%1个方案中的%2个（按区域抽样），前沿完整。</source>
+        <translation>The chart shows %2 of the %1 designs (sampled by area); the front is complete.</translation>
+    </message>
+    <message>
+        <source>%1：无可行方案</source>
+        <translation>%1: no feasible design</translation>
+    </message>
+    <message>
+        <source>%1：%2×%3，%4 mm×%5，%6圈
+%7 cm³，%8 W</source>
+        <translation>%1: %2×%3, %4 mm×%5, %6 turns
+%7 cm³, %8 W</translation>
+    </message>
+</context>
+<context>
+    <name>qiro::DesignAdviserModel</name>
+    <message>
+        <source>型号</source>
+        <translation>Part number</translation>
+    </message>
+    <message>
+        <source>磁芯数</source>
+        <translation>Cores</translation>
+    </message>
+    <message>
+        <source>线径(mm)</source>
+        <translation>Wire Ø (mm)</translation>
+    </message>
+    <message>
+        <source>根数</source>
+        <translation>Strands</translation>
+    </message>
+    <message>
+        <source>圈数</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>L@0A(μH)</source>
+        <translation>L@0A(μH)</translation>
+    </message>
+    <message>
+        <source>L@平均(μH)</source>
+        <translation>L@avg. (μH)</translation>
+    </message>
+    <message>
+        <source>L@峰值(μH)</source>
+        <translation>L@peak (μH)</translation>
+    </message>
+    <message>
+        <source>窗口占用(%)</source>
+        <translation>Window fill (%)</translation>
+    </message>
+    <message>
+        <source>绕后外径(mm)</source>
+        <translation>Wound OD (mm)</translation>
+    </message>
+    <message>
+        <source>绕后高度(mm)</source>
+        <translation>Wound height (mm)</translation>
+    </message>
+    <message>
+        <source>绕后体积(cm³)</source>
+        <translation>Wound volume (cm³)</translation>
+    </message>
+    <message>
+        <source>磁损(W)</source>
+        <translation>Core loss (W)</translation>
+    </message>
+    <message>
+        <source>直流铜损(W)</source>
+        <translation>DC copper loss (W)</translation>
+    </message>
+    <message>
+        <source>交流铜损(W)</source>
+        <translation>AC copper loss (W)</translation>
+    </message>
+    <message>
+        <source>总损耗(W)</source>
+        <translation>Total loss (W)</translation>
+    </message>
+    <message>
+        <source>温升(°C)</source>
+        <translation>Temperature rise (°C)</translation>
+    </message>
+    <message>
+        <source>保持率(%)</source>
+        <translation>Kept (%)</translation>
+    </message>
+</context>
+<context>
     <name>qiro::DesignCurves</name>
     <message>
         <source>电感量与直流电流</source>
@@ -1679,6 +2082,10 @@ No program on this system can show files of this format.</translation>
     <message>
         <source>关于(&amp;A)</source>
         <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>电感优化设计(&amp;O)</source>
+        <translation>Inductor Design Ad&amp;viser</translation>
     </message>
 </context>
 <context>

@@ -12,11 +12,14 @@
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QEventLoop>
+#include <QTableView>
 #include <QTimer>
 #include <cstdio>
 
 #include "screens/MDIMain.h"
 #include "screens/frmAbout.h"
+#include "workbench/DesignAdviser.h"
 #include "qt-support/platform.h"
 #include "qt-support/application_setup.h"
 
@@ -154,6 +157,23 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     const QString file = out.filePath(sub->widget()->objectName() + suffix + QStringLiteral(".png"));
     if (window.grab().save(file)) ++saved;
+  }
+  // The adviser after a search on its default requirement, a design of the front picked.
+  if (auto* adviser = qobject_cast<qiro::DesignAdviser*>(OpenScreen(window, "menAdviser"))) {
+    QEventLoop loop;
+    QObject::connect(adviser, &qiro::DesignAdviser::searchFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(180000, &loop, &QEventLoop::quit);
+    Child<QAbstractButton>(adviser, "cmdStart")->click();
+    loop.exec();
+    auto* table = Child<QTableView>(adviser, "tblFront");
+    if (table && table->model()->rowCount() > 0) table->selectRow(table->model()->rowCount() / 2);
+    QMdiSubWindow* sub = window.mdiArea()->activeSubWindow();
+    sub->resize(sub->sizeHint().expandedTo(sub->size()));
+    const QSize chrome = window.size() - window.mdiArea()->viewport()->size();
+    window.resize(window.size().expandedTo(sub->size() + chrome));
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    if (window.grab().save(out.filePath(QStringLiteral("DesignAdviser") + suffix + QStringLiteral(".png"))))
+      ++saved;
   }
   for (const Scene& scene : Scenes()) {
     const std::string entry = scene.entry;

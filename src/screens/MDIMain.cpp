@@ -29,6 +29,7 @@
 #include "screens/frmTOPQuanqiao.h"
 #include "screens/frmTOPTuiwan.h"
 #include "screens/frmTOPZhengji.h"
+#include "workbench/DesignAdviser.h"
 #include "qt-support/help.h"
 #include "qt-support/platform.h"
 #include "text/web_site.h"
@@ -78,6 +79,7 @@ void MDIMain::BuildMenus() {
     {1, "meuTools", QT_TRANSLATE_NOOP("qiro::MDIMain", "电感计算工具(&D)"), nullptr, true},
     {2, "menToroidalL", QT_TRANSLATE_NOOP("qiro::MDIMain", "电感综合计算(&L)"), &MDIMain::menToroidalL_Click, true},
     {2, "meuChoise", QT_TRANSLATE_NOOP("qiro::MDIMain", "磁芯简单选型(&C)"), &MDIMain::meuChoise_Click, true},
+    {2, "menAdviser", QT_TRANSLATE_NOOP("qiro::MDIMain", "电感优化设计(&O)"), &MDIMain::menAdviser_Click, true},
     {2, "meuCoreChoise", QT_TRANSLATE_NOOP("qiro::MDIMain", "磁芯高级选型(&G)"), &MDIMain::meuCoreChoise_Click, false},
     {2, "menTest", QT_TRANSLATE_NOOP("qiro::MDIMain", "测试"), &MDIMain::menTest_Click, false},
     {1, "menuDiankang", QT_TRANSLATE_NOOP("qiro::MDIMain", "电抗器辅助设计(&I)"), nullptr, false},
@@ -235,6 +237,19 @@ void MDIMain::meuCoreChoise_Click() {
 void MDIMain::menTest_Click() {
   OpenChild(QStringLiteral("Form1"), [] { return new Form1; });
 }
+void MDIMain::menAdviser_Click() { OpenAdviser(); }
+
+DesignAdviser* MDIMain::OpenAdviser() {
+  return static_cast<DesignAdviser*>(OpenChild(QStringLiteral("DesignAdviser"), [this] {
+    auto* adviser = new DesignAdviser;
+    connect(adviser, &DesignAdviser::OpenInCalculator, this, [this](const CalculatorDesign& design) {
+      static_cast<frmDiangan*>(OpenChild(QStringLiteral("frmDiangan"), [] { return new frmDiangan; }))
+          ->ApplyDesign(design);
+    });
+    return adviser;
+  }));
+}
+
 void MDIMain::menuURdanlirao_Click() {
   OpenChild(QStringLiteral("frmDKURdanlirao"), [] { return new frmDKURdanlirao; });
 }

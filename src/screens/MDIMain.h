@@ -11,6 +11,8 @@ class QMenu;
 
 namespace qiro {
 
+class DesignAdviser;
+
 // The program's frame: the menu bar and the area that holds every screen.
 class MDIMain final : public QMainWindow {
   Q_OBJECT
@@ -36,6 +38,10 @@ class MDIMain final : public QMainWindow {
   // otherwise only brought to the front. Returns the screen's widget.
   QWidget* OpenChild(const QString& screenName, const std::function<QWidget*()>& create);
 
+  // The design adviser, opened (or raised) as one instance; its "在环形计算器中打开" opens the
+  // toroid calculator with the picked design.
+  DesignAdviser* OpenAdviser();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -48,6 +54,7 @@ class MDIMain final : public QMainWindow {
   void meuChoise_Click();
   void meuCoreChoise_Click();
   void menTest_Click();
+  void menAdviser_Click();
   void menuURdanlirao_Click();
   void menuPFC_Click();
   void menuBoost_Click();

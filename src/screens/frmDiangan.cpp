@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QScrollBar>
 #include <algorithm>
+#include <charconv>
 #include <string>
 #include <variant>
 
@@ -51,6 +52,14 @@ bool IsMoveWithin(const QWidget* screen, const QFocusEvent* event) {
   if (event->type() == QEvent::FocusIn) return true;
   const QWidget* next = QApplication::focusWidget();
   return next && screen->isAncestorOf(next);
+}
+
+// The shortest text that reads back as the same double: the calculator then stores exactly
+// the 32-bit value the sender evaluated with.
+QString ExactText(double value) {
+  char buffer[32];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return QString::fromLatin1(buffer, static_cast<qsizetype>(written.ptr - buffer));
 }
 
 }  // namespace
@@ -356,6 +365,55 @@ void frmDiangan::lstCoreList_Click() {
 QString frmDiangan::SelectedPartNumber() const {
   const QList<QListWidgetItem*> selected = ui->lstCoreList->selectedItems();
   return selected.isEmpty() ? QString() : selected.first()->text().trimmed();
+}
+
+// ---- A design handed over -------------------------------------------------------------
+
+void frmDiangan::ApplyDesign(const CalculatorDesign& design) {
+  // The core: picked in the list, which must show it (a search text that hides it goes).
+  const QString partNumber = QString::fromStdString(design.PartNumber);
+  if (FindSlotByPartNumber(design.PartNumber)) {
+    auto found = ui->lstCoreList->findItems(partNumber, Qt::MatchExactly);
+    if (found.isEmpty()) {
+      ui->txtSearch->clear();
+      found = ui->lstCoreList->findItems(partNumber, Qt::MatchExactly);
+    }
+    if (!found.isEmpty()) {
+      ui->lstCoreList->setCurrentItem(found.first(), QItemSelectionModel::ClearAndSelect);
+      ui->lstCoreList->scrollToItem(found.first());
+    }
+  }
+  // Core count and wire: chosen in their lists, as a click would, then their rules run.
+  const QString cores = QString::number(design.CoreCount);
+  const int coreIndex = ui->cmbCoreCount->findText(cores);
+  if (coreIndex >= 0) {
+    ui->cmbCoreCount->setCurrentIndex(coreIndex);
+  } else {
+    ui->cmbCoreCount->setEditText(cores);
+  }
+  cmbCoreCount_Click();
+  const int wireIndex = ui->cmbWinding->findText(
+      QString::fromStdString(PatternText(static_cast<double>(design.WireDiameter), "0.0")));
+  if (wireIndex >= 0) {
+    ui->cmbWinding->setCurrentIndex(wireIndex);
+    cmbWinding_Click();
+  }
+  ui->txtCopperPcs->setText(QString::number(design.StrandCount));
+  // The turns come from the scroll bar, whose change writes the turns field.
+  if (design.Turns >= ui->hcrollTurns->minimum() && design.Turns <= ui->hcrollTurns->maximum()) {
+    ui->hcrollTurns->setValue(design.Turns);
+    ui->txtTurns->setText(QString::number(design.Turns));
+  }
+  // The average writes the peak and the ripple, the peak writes the ripple again: typed in
+  // this order, each value ends as handed over.
+  ui->txtIrms->setText(ExactText(design.AverageCurrent));
+  ui->txtIpeak->setText(ExactText(design.PeakCurrent));
+  if (design.RippleCurrent) ui->txtdI->setText(ExactText(*design.RippleCurrent));
+  if (design.FrequencyKHz) ui->txtF->setText(ExactText(*design.FrequencyKHz));
+  if (design.AmbientTemperature) assessment_->SetAmbientTemperature(*design.AmbientTemperature);
+  // Fields that already held these texts raised no change: the report follows them anyway.
+  RefreshCurrentDensity();
+  RefreshReport();
 }
 
 // ---- Report --------------------------------------------------------------------------

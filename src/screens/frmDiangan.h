@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "design/calculator_design.h"
 #include "design/toroid_reading.h"
 #include "workbench/DesignCurves.h"
 
@@ -29,6 +30,13 @@ class frmDiangan final : public QWidget {
   ~frmDiangan() override;
   frmDiangan(const frmDiangan&) = delete;
   frmDiangan& operator=(const frmDiangan&) = delete;
+
+  // Sets the inputs from a design handed over by another window, field by field as a user
+  // would (the part number picked in the list, the wire in its list, the turns on the scroll
+  // bar, then the currents in the order their rules cascade), so the report, the warning and
+  // the assessment are the calculator's own. A part number not in the catalogue or a wire
+  // not in the list leaves that input as it was.
+  void ApplyDesign(const CalculatorDesign& design);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

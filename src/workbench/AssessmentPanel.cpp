@@ -68,6 +68,11 @@ void AssessmentPanel::AddLabel() {
   labels_ << label;
 }
 
+void AssessmentPanel::SetAmbientTemperature(double ambient) {
+  if (!(ambient >= kLowestAmbient && ambient <= kHighestAmbient)) return;
+  txtAmbient_->setText(QString::fromStdString(GeneralNumberText(ambient)));
+}
+
 void AssessmentPanel::txtAmbient_Change() {
   // Refused silently, as the report's fields are: the panel keeps the last ambient.
   const std::string text = txtAmbient_->text().toStdString();

@@ -25,6 +25,8 @@ class AssessmentPanel final : public QGroupBox {
 
   void Follow(const InductorEvaluation& design);
   double AmbientTemperature() const { return ambient_; }
+  // Writes the ambient into its field, as typed (refused silently outside −60…200 °C).
+  void SetAmbientTemperature(double ambient);
   // The lines as shown, each with its verdict word where it has one.
   QStringList Lines() const;
 

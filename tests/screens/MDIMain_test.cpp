@@ -53,6 +53,7 @@ class MDIMainTest : public QObject {
         {"meuTools",
          {{"menToroidalL", "电感综合计算(&L)", "1"},
           {"meuChoise", "磁芯简单选型(&C)", "1"},
+          {"menAdviser", "电感优化设计(&O)", "1"},
           {"meuCoreChoise", "磁芯高级选型(&G)", "0"},
           {"menTest", "测试", "0"}}},
         {"menuDiankang",
@@ -159,6 +160,7 @@ class MDIMainTest : public QObject {
         {"menuNibianLC", "frmTOPNibianLC"}, {"menuQuanqiao", "frmTOPQuanqiao"},
         {"menuZhengji", "frmTOPZhengji"}, {"menuTuiwan", "frmTOPTuiwan"},
         {"menToroidalL", "frmDiangan"},   {"meuChoise", "frmCoreChoise"},
+        {"menAdviser", "DesignAdviser"},
         {"meuCoreChoise", "frmChoise"},   {"menTest", "Form1"},             {"menuURdanlirao", "frmDKURdanlirao"},
     };
     for (const auto& e : entries) {

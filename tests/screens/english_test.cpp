@@ -145,7 +145,7 @@ QString Golden(const char* name) {
 const char* const kOpeners[] = {"menToroidalL", "meuChoise",    "menuPFC",      "menuBoost",
                                 "menuBuck",     "menuBuckBoost", "menuNibianLC", "menuQuanqiao",
                                 "menuZhengji",  "menuTuiwan",   "frmChoise",    "frmDKURdanlirao",
-                                "frmAbout",     "Form1"};
+                                "frmAbout",     "Form1",        "menAdviser"};
 
 }  // namespace
 

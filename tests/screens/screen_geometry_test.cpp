@@ -38,7 +38,7 @@ class ScreenGeometryTest : public QObject {
     const char* const openers[] = {"menToroidalL", "meuChoise",   "menuPFC",      "menuBoost",
                                    "menuBuck",     "menuBuckBoost", "menuNibianLC", "menuQuanqiao",
                                    "menuZhengji",  "menuTuiwan",  "frmChoise",    "frmDKURdanlirao",
-                                   "Form1"};
+                                   "Form1",        "menAdviser"};
     const QSize displays[] = {{1280, 720}, {1280, 1024}, {1920, 1080}};
     for (const QSize& display : displays) {
       for (const char* opener : openers) {
