@@ -1644,6 +1644,13 @@ No program on this system can show files of this format.</translation>
     </message>
 </context>
 <context>
+    <name>qiro::DesignFile</name>
+    <message>
+        <source>电感设计 (*.qiro);;所有文件 (*)</source>
+        <translation>Inductor designs (*.qiro);;All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>qiro::DesignSheet</name>
     <message>
         <source>电感设计：%1 × %2个磁芯，%3圈，线径%4 mm × %5根</source>
@@ -2087,6 +2094,46 @@ No program on this system can show files of this format.</translation>
         <source>电感优化设计(&amp;O)</source>
         <translation>Inductor Design Ad&amp;viser</translation>
     </message>
+    <message>
+        <source>打开设计…</source>
+        <translation>Open Design…</translation>
+    </message>
+    <message>
+        <source>保存设计…</source>
+        <translation>Save Design…</translation>
+    </message>
+    <message>
+        <source>最近的设计</source>
+        <translation>Recent Designs</translation>
+    </message>
+    <message>
+        <source>设计文件已不存在，已从最近的设计中移除：%1</source>
+        <translation>The design file no longer exists and was removed from the recent designs: %1</translation>
+    </message>
+    <message>
+        <source>打开设计</source>
+        <translation>Open Design</translation>
+    </message>
+    <message>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>无法保存设计：%1</source>
+        <translation>Cannot save the design: %1</translation>
+    </message>
+    <message>
+        <source>保存设计</source>
+        <translation>Save Design</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>无法保存设计文件：%1</source>
+        <translation>Cannot save the design file: %1</translation>
+    </message>
 </context>
 <context>
     <name>qiro::ProposalComparison</name>
@@ -2459,6 +2506,22 @@ No program on this system can show files of this format.</translation>
         <source>计算结果超出数值范围，请检查输入参数！</source>
         <translation>A result is outside the number range, check the inputs!</translation>
     </message>
+    <message>
+        <source>设计电感…</source>
+        <translation>Design the inductor…</translation>
+    </message>
+    <message>
+        <source>还没有计算结果：请先输入参数并点击“计算”，再设计电感。</source>
+        <translation>There are no results yet: enter the inputs and click &quot;Calculate&quot;, then design the inductor.</translation>
+    </message>
+    <message>
+        <source>计算出的电感量不大于0，无法设计电感：请检查输入参数（如占空比）。</source>
+        <translation>The calculated inductance is not above 0, so there is no inductor to design: check the inputs (such as the duty cycle).</translation>
+    </message>
+    <message>
+        <source>计算出的电感电流无法用于设计电感：请检查输入参数。</source>
+        <translation>The calculated inductor currents cannot be used to design an inductor: check the inputs.</translation>
+    </message>
 </context>
 <context>
     <name>qiro::UserGuide</name>
@@ -2610,6 +2673,10 @@ No program on this system can show files of this format.</translation>
     <message>
         <source>对不起，没有满足您需求的磁芯，请改变您的电感设计条件或增加磁芯个数！</source>
         <translation>Sorry, no core meets your requirements; change the design conditions or add cores!</translation>
+    </message>
+    <message>
+        <source>在环形计算器中打开</source>
+        <translation>Open in Toroid Calculator</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@ namespace qiro {
 
 struct CalculatorDesign {
   std::string PartNumber;  // a catalogue part number
-  int CoreCount = 1;       // stacked cores
+  float CoreCount = 1;     // stacked cores (a design file may hold a part of one)
   float WireDiameter = 0;  // mm, one of the calculator's wire list (0.1 … 3.0)
   int StrandCount = 1;
   int Turns = 1;

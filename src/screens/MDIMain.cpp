@@ -13,6 +13,8 @@
 #include <algorithm>
 
 #include "core-data/catalogue.h"
+#include "design/calculator_design.h"
+#include "design/design_adviser.h"
 #include <QApplication>
 
 #include "screens/Form1.h"
@@ -29,6 +31,7 @@
 #include "screens/frmTOPQuanqiao.h"
 #include "screens/frmTOPTuiwan.h"
 #include "screens/frmTOPZhengji.h"
+#include "screens/topology_frame.h"
 #include "workbench/DesignAdviser.h"
 #include "qt-support/help.h"
 #include "qt-support/platform.h"
@@ -229,7 +232,11 @@ void MDIMain::menToroidalL_Click() {
   OpenChild(QStringLiteral("frmDiangan"), [] { return new frmDiangan; });
 }
 void MDIMain::meuChoise_Click() {
-  OpenChild(QStringLiteral("frmCoreChoise"), [] { return new frmCoreChoise; });
+  OpenChild(QStringLiteral("frmCoreChoise"), [this] {
+    auto* selection = new frmCoreChoise;
+    connect(selection, &frmCoreChoise::OpenInCalculator, this, &MDIMain::OpenInCalculator);
+    return selection;
+  });
 }
 void MDIMain::meuCoreChoise_Click() {
   OpenChild(QStringLiteral("frmChoise"), [] { return new frmChoise; });
@@ -242,40 +249,56 @@ void MDIMain::menAdviser_Click() { OpenAdviser(); }
 DesignAdviser* MDIMain::OpenAdviser() {
   return static_cast<DesignAdviser*>(OpenChild(QStringLiteral("DesignAdviser"), [this] {
     auto* adviser = new DesignAdviser;
-    connect(adviser, &DesignAdviser::OpenInCalculator, this, [this](const CalculatorDesign& design) {
-      static_cast<frmDiangan*>(OpenChild(QStringLiteral("frmDiangan"), [] { return new frmDiangan; }))
-          ->ApplyDesign(design);
-    });
+    connect(adviser, &DesignAdviser::OpenInCalculator, this, &MDIMain::OpenInCalculator);
     return adviser;
   }));
+}
+
+void MDIMain::OpenInCalculator(const CalculatorDesign& design) {
+  static_cast<frmDiangan*>(OpenChild(QStringLiteral("frmDiangan"), [] { return new frmDiangan; }))
+      ->ApplyDesign(design);
+}
+
+void MDIMain::OpenConverter(const QString& screenName, const std::function<TopologyFrame*()>& create) {
+  OpenChild(screenName, [this, &create] {
+    TopologyFrame* converter = create();
+    connect(converter, &TopologyFrame::DesignInductor, this, &MDIMain::DesignInductorFor);
+    return converter;
+  });
+}
+
+void MDIMain::DesignInductorFor(const InductorRequirement& requirement) {
+  OpenAdviser()->SetRequirement(requirement.Inductance, InductanceAt::Average,
+                                requirement.AverageCurrent, requirement.PeakCurrent,
+                                requirement.RippleCurrent, requirement.FrequencyKHz);
 }
 
 void MDIMain::menuURdanlirao_Click() {
   OpenChild(QStringLiteral("frmDKURdanlirao"), [] { return new frmDKURdanlirao; });
 }
 void MDIMain::menuPFC_Click() {
-  OpenChild(QStringLiteral("frmTOPPFC"), [] { return new frmTOPPFC; });
+  OpenConverter(QStringLiteral("frmTOPPFC"), [] { return new frmTOPPFC; });
 }
 void MDIMain::menuBoost_Click() {
-  OpenChild(QStringLiteral("frmTOPBOOST"), [] { return new frmTOPBOOST; });
+  OpenConverter(QStringLiteral("frmTOPBOOST"), [] { return new frmTOPBOOST; });
 }
 void MDIMain::menuBuck_Click() {
-  OpenChild(QStringLiteral("frmTOPBUCK"), [] { return new frmTOPBUCK; });
+  OpenConverter(QStringLiteral("frmTOPBUCK"), [] { return new frmTOPBUCK; });
 }
 void MDIMain::menuBuckBoost_Click() {
-  OpenChild(QStringLiteral("frmTOPBUCKBOOST"), [] { return new frmTOPBUCKBOOST; });
+  OpenConverter(QStringLiteral("frmTOPBUCKBOOST"), [] { return new frmTOPBUCKBOOST; });
 }
 void MDIMain::menuNibianLC_Click() {
-  OpenChild(QStringLiteral("frmTOPNibianLC"), [] { return new frmTOPNibianLC; });
+  OpenConverter(QStringLiteral("frmTOPNibianLC"), [] { return new frmTOPNibianLC; });
 }
 void MDIMain::menuQuanqiao_Click() {
-  OpenChild(QStringLiteral("frmTOPQuanqiao"), [] { return new frmTOPQuanqiao; });
+  OpenConverter(QStringLiteral("frmTOPQuanqiao"), [] { return new frmTOPQuanqiao; });
 }
 void MDIMain::menuZhengji_Click() {
-  OpenChild(QStringLiteral("frmTOPZhengji"), [] { return new frmTOPZhengji; });
+  OpenConverter(QStringLiteral("frmTOPZhengji"), [] { return new frmTOPZhengji; });
 }
 void MDIMain::menuTuiwan_Click() {
-  OpenChild(QStringLiteral("frmTOPTuiwan"), [] { return new frmTOPTuiwan; });
+  OpenConverter(QStringLiteral("frmTOPTuiwan"), [] { return new frmTOPTuiwan; });
 }
 
 void MDIMain::meuAbout_Click() {

@@ -12,6 +12,9 @@ class QMenu;
 namespace qiro {
 
 class DesignAdviser;
+class TopologyFrame;
+struct CalculatorDesign;
+struct InductorRequirement;
 
 // The program's frame: the menu bar and the area that holds every screen.
 class MDIMain final : public QMainWindow {
@@ -41,6 +44,8 @@ class MDIMain final : public QMainWindow {
   // The design adviser, opened (or raised) as one instance; its "在环形计算器中打开" opens the
   // toroid calculator with the picked design.
   DesignAdviser* OpenAdviser();
+  // The toroid calculator, opened or raised, with a design handed over from another window.
+  void OpenInCalculator(const CalculatorDesign& design);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -48,6 +53,9 @@ class MDIMain final : public QMainWindow {
 
  private:
   void FitIntoArea(QMdiSubWindow* sub) const;
+  // A converter screen, its "设计电感…" handing over to the adviser.
+  void OpenConverter(const QString& screenName, const std::function<TopologyFrame*()>& create);
+  void DesignInductorFor(const InductorRequirement& requirement);
   void BuildMenus();
   void MDIForm_Load();
   void menToroidalL_Click();

@@ -9,7 +9,9 @@
 #include <QStyle>
 #include <QIcon>
 #include <QPixmap>
+#include <QHBoxLayout>
 #include <QPointer>
+#include <QPushButton>
 #include <optional>
 
 #include "design/candidate_report.h"
@@ -52,7 +54,7 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
   ui_->cmbCoreCount->setCompleter(nullptr);
   FitResultWidths();
   assessment_ = new AssessmentPanel(this, true, 3);
-  ui_->gridFrame1->addWidget(assessment_, 2, 0, 1, 2);
+  ui_->gridFrame1->addWidget(assessment_, 3, 0, 1, 2);
   ui_->reportButtonRow->addWidget(MakeExportButton(this, ShownDesign(curveSubject_, report_, *assessment_)));
   // The curves window's temperature chart uses the panel's ambient.
   connect(assessment_, &AssessmentPanel::ambientTemperatureChanged, this, [this](double ambient) {
@@ -83,6 +85,17 @@ frmCoreChoise::frmCoreChoise(QWidget* parent)
   connect(ui_->cmdCopyReport, &QAbstractButton::clicked, this,
           &frmCoreChoise::cmdCopyReport_Click);
   connect(ui_->cmdCompare, &QAbstractButton::clicked, this, &frmCoreChoise::cmdCompare_Click);
+  // Under the details' buttons (a row of its own keeps the screen's width): the shown
+  // proposal into the toroid calculator.
+  auto* toCalculator = new QPushButton(tr("在环形计算器中打开"), this);
+  toCalculator->setObjectName(QStringLiteral("cmdOpenInCalculator"));
+  toCalculator->setAutoDefault(false);
+  toCalculator->setEnabled(false);
+  auto* calculatorRow = new QHBoxLayout;
+  calculatorRow->addStretch(1);
+  calculatorRow->addWidget(toCalculator);
+  ui_->gridFrame1->addLayout(calculatorRow, 2, 1);
+  connect(toCalculator, &QAbstractButton::clicked, this, &frmCoreChoise::cmdOpenInCalculator_Click);
   new ReportCopy(ui_->txtShow, [this] { return report_; });
 }
 
@@ -221,6 +234,8 @@ void frmCoreChoise::lstResut_Click() {
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   ui_->txtShow->setPlainText(shown);
   ui_->cmdCopyReport->setEnabled(true);
+  shown_ = candidate;
+  findChild<QPushButton*>(QStringLiteral("cmdOpenInCalculator"))->setEnabled(true);
   assessment_->Follow(*evaluation);
   curveSubject_ = CurveDesign{candidate.Core,          candidate.CoreCount,
                               candidate.FrequencyKHz,  candidate.AverageCurrent,
@@ -254,5 +269,20 @@ void frmCoreChoise::cmdGaoji_Click() {}
 void frmCoreChoise::cmdRequestSample_Click() { OpenWebPage(this, kSampleRequestPath); }
 
 void frmCoreChoise::picLogo_Click() { OpenWebPage(this, kHomePagePath); }
+
+void frmCoreChoise::cmdOpenInCalculator_Click() {
+  if (!shown_) return;
+  // The proposals carry no frequency or ripple: the calculator keeps its frequency, and
+  // its own rules give the ripple for the peak current.
+  CalculatorDesign design;
+  design.PartNumber = shown_->Core.PartNumber;
+  design.CoreCount = shown_->CoreCount;
+  design.WireDiameter = shown_->WireDiameter;
+  design.StrandCount = shown_->StrandCount;
+  design.Turns = shown_->Turns;
+  design.AverageCurrent = shown_->AverageCurrent;
+  design.PeakCurrent = shown_->PeakCurrent;
+  emit OpenInCalculator(design);
+}
 
 }  // namespace qiro

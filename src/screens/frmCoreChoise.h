@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+#include "design/calculator_design.h"
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -35,6 +37,10 @@ class frmCoreChoise final : public QWidget {
   void SetRepaintInterval(std::chrono::milliseconds interval) { repaintInterval_ = interval; }
   bool IsSearching() const { return searching_; }
 
+ signals:
+  // "在环形计算器中打开": the main window opens the calculator with the shown proposal.
+  void OpenInCalculator(const qiro::CalculatorDesign& design);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +54,7 @@ class frmCoreChoise final : public QWidget {
   void cmdCurves_Click();
   void cmdCopyReport_Click();
   void cmdCompare_Click();
+  void cmdOpenInCalculator_Click();
   void txtDianliu_GotFocus();
 
   void FitResultWidths();
@@ -60,6 +67,7 @@ class frmCoreChoise final : public QWidget {
   // The details shown: their report as DescribeCandidate gave it, and their design, which
   // the curves window follows.
   QString report_;
+  std::optional<SelectionCandidate> shown_;
   CurveSubject curveSubject_;
   QPointer<DesignCurves> curves_;
   AssessmentPanel* assessment_ = nullptr;

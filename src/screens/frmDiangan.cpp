@@ -11,11 +11,11 @@
 #include <QTextDocument>
 #include <QScrollBar>
 #include <algorithm>
-#include <charconv>
 #include <string>
 #include <variant>
 
 #include "core-data/catalogue.h"
+#include "design/design_document.h"
 #include "design/toroid_core_list.h"
 #include "design/toroid_inputs.h"
 #include "design/toroid_reading.h"
@@ -57,9 +57,7 @@ bool IsMoveWithin(const QWidget* screen, const QFocusEvent* event) {
 // The shortest text that reads back as the same double: the calculator then stores exactly
 // the 32-bit value the sender evaluated with.
 QString ExactText(double value) {
-  char buffer[32];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return QString::fromLatin1(buffer, static_cast<qsizetype>(written.ptr - buffer));
+  return QString::fromStdString(RoundTripText(static_cast<float>(value)));
 }
 
 }  // namespace
@@ -384,7 +382,7 @@ void frmDiangan::ApplyDesign(const CalculatorDesign& design) {
     }
   }
   // Core count and wire: chosen in their lists, as a click would, then their rules run.
-  const QString cores = QString::number(design.CoreCount);
+  const QString cores = QString::fromStdString(RoundTripText(design.CoreCount));
   const int coreIndex = ui->cmbCoreCount->findText(cores);
   if (coreIndex >= 0) {
     ui->cmbCoreCount->setCurrentIndex(coreIndex);
@@ -414,6 +412,35 @@ void frmDiangan::ApplyDesign(const CalculatorDesign& design) {
   // Fields that already held these texts raised no change: the report follows them anyway.
   RefreshCurrentDensity();
   RefreshReport();
+}
+
+std::variant<CalculatorDesign, QString> frmDiangan::HeldDesign() const {
+  ToroidInputTexts texts;
+  texts.averageCurrent = ui->txtIrms->text().toStdString();
+  texts.peakCurrent = ui->txtIpeak->text().toStdString();
+  texts.rippleCurrent = ui->txtdI->text().toStdString();
+  texts.frequency = ui->txtF->text().toStdString();
+  texts.wireDiameter = ui->cmbWinding->currentText().toStdString();
+  texts.strandCount = ui->txtCopperPcs->text().toStdString();
+  texts.turns = ui->txtTurns->text().toStdString();
+  texts.coreCount = ui->cmbCoreCount->currentText().toStdString();
+  const QString partNumber = SelectedPartNumber();
+  texts.coreSelected = !partNumber.isEmpty();
+  const auto read = ReadToroidInputs(texts);
+  if (const auto* fault = std::get_if<ToroidInputFault>(&read)) return FaultMessage(*fault);
+  const ToroidInputs& in = std::get<ToroidInputs>(read);
+  CalculatorDesign design;
+  design.PartNumber = partNumber.toStdString();
+  design.CoreCount = in.coreCount;
+  design.WireDiameter = in.wireDiameter;
+  design.StrandCount = in.strandCount;
+  design.Turns = in.turns;
+  design.AverageCurrent = in.averageCurrent;
+  design.PeakCurrent = in.peakCurrent;
+  design.RippleCurrent = in.rippleCurrent;
+  design.FrequencyKHz = in.frequencyKHz;
+  design.AmbientTemperature = assessment_->AmbientTemperature();
+  return design;
 }
 
 // ---- Report --------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <variant>
 
 #include "design/calculator_design.h"
 #include "design/toroid_reading.h"
@@ -37,6 +38,9 @@ class frmDiangan final : public QWidget {
   // the assessment are the calculator's own. A part number not in the catalogue or a wire
   // not in the list leaves that input as it was.
   void ApplyDesign(const CalculatorDesign& design);
+  // The design the inputs hold (with the assessment's ambient), or the message for the
+  // first input that cannot be evaluated.
+  std::variant<CalculatorDesign, QString> HeldDesign() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -311,6 +311,8 @@ TEST(Batch, AdviseDesignsRefusalsNameTheArgument) {
     EXPECT_NE(lines[i].find("\"ok\":false"), std::string::npos) << lines[i];
     EXPECT_NE(lines[i].find("argument \\\"" + bad[i].first + "\\\""), std::string::npos) << lines[i];
   }
+}
+
 // Overloaded designs whose winding would climb past 500 °C are refused as runaways, never
 // answered with millions of degrees; a cold ambient is taken as it is.
 TEST(Batch, AssessDesignRefusesARunaway) {

@@ -38,7 +38,10 @@ class MainWindowPlacementTest : public QObject {
   void initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("qiromagnetic-tests"));
-    QCoreApplication::setApplicationName(QStringLiteral("placement"));
+    // One settings file per display: ctest runs the three displays side by side.
+    const QSize display = QGuiApplication::primaryScreen()->size();
+    QCoreApplication::setApplicationName(
+        QStringLiteral("placement-%1x%2").arg(display.width()).arg(display.height()));
   }
   void init() { QSettings().clear(); }
   void cleanupTestCase() { QSettings().clear(); }
