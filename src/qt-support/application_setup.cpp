@@ -73,6 +73,20 @@ Language ChooseLanguage(const EnvironmentLookup& environment, const QStringList&
 
 Language CurrentLanguage() { return current; }
 
+QString DesignFileArgument(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == QLatin1String("--language")) {
+      ++i;  // its value
+      continue;
+    }
+    if (argument == QLatin1String("--")) return i + 1 < arguments.size() ? arguments[i + 1] : QString();
+    if (argument.startsWith(QLatin1Char('-'))) continue;
+    return argument;
+  }
+  return {};
+}
+
 void InstallLanguage(QApplication& app, Language language) {
   Remove(screensTranslator);
   Remove(qtTranslator);

@@ -20,6 +20,10 @@ using EnvironmentLookup = std::function<std::optional<QString>(const char* name)
 // another value there is ignored.
 Language ChooseLanguage(const EnvironmentLookup& environment, const QStringList& arguments);
 
+// The design file named on the command line ("qiromagnetic FILE"): the first argument after
+// the program's name that is neither an option nor the value of "--language"; empty if none.
+QString DesignFileArgument(const QStringList& arguments);
+
 // The language installed by the last PrepareApplication/InstallLanguage (Chinese before).
 Language CurrentLanguage();
 
