@@ -218,6 +218,19 @@ int main(int argc, char* argv[]) {
       qiro::SetSaveFileSink({});
     }
   }
+  // The user guide, as the help entry opens it where no help file lies beside the program.
+  window.mdiArea()->closeAllSubWindows();
+  QApplication::processEvents();
+  if (auto* help = window.findChild<QAction*>(QStringLiteral("meuHelpMain"))) {
+    help->trigger();
+    if (QMdiSubWindow* sub = window.mdiArea()->activeSubWindow()) {
+      sub->move(0, 0);
+      sub->resize(900, 720);
+      for (int i = 0; i < 5; ++i) QApplication::processEvents();
+      if (sub->grab().save(out.filePath(QStringLiteral("UserGuide") + suffix + QStringLiteral(".png"))))
+        ++saved;
+    }
+  }
   // The About box is modal: shown on its own.
   qiro::frmAbout about(&window);
   about.show();

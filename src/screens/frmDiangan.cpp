@@ -414,7 +414,7 @@ void frmDiangan::ApplyDesign(const CalculatorDesign& design) {
   RefreshReport();
 }
 
-std::variant<CalculatorDesign, QString> frmDiangan::HeldDesign() const {
+ToroidInputTexts frmDiangan::InputTexts() const {
   ToroidInputTexts texts;
   texts.averageCurrent = ui->txtIrms->text().toStdString();
   texts.peakCurrent = ui->txtIpeak->text().toStdString();
@@ -424,8 +424,13 @@ std::variant<CalculatorDesign, QString> frmDiangan::HeldDesign() const {
   texts.strandCount = ui->txtCopperPcs->text().toStdString();
   texts.turns = ui->txtTurns->text().toStdString();
   texts.coreCount = ui->cmbCoreCount->currentText().toStdString();
+  texts.coreSelected = !SelectedPartNumber().isEmpty();
+  return texts;
+}
+
+std::variant<CalculatorDesign, QString> frmDiangan::HeldDesign() const {
   const QString partNumber = SelectedPartNumber();
-  texts.coreSelected = !partNumber.isEmpty();
+  const ToroidInputTexts texts = InputTexts();
   const auto read = ReadToroidInputs(texts);
   if (const auto* fault = std::get_if<ToroidInputFault>(&read)) return FaultMessage(*fault);
   const ToroidInputs& in = std::get<ToroidInputs>(read);
@@ -454,17 +459,8 @@ void frmDiangan::cmdJiSuan_Click() {
 }
 
 std::optional<QString> frmDiangan::UpdateReport() {
-  ToroidInputTexts texts;
-  texts.averageCurrent = ui->txtIrms->text().toStdString();
-  texts.peakCurrent = ui->txtIpeak->text().toStdString();
-  texts.rippleCurrent = ui->txtdI->text().toStdString();
-  texts.frequency = ui->txtF->text().toStdString();
-  texts.wireDiameter = ui->cmbWinding->currentText().toStdString();
-  texts.strandCount = ui->txtCopperPcs->text().toStdString();
-  texts.turns = ui->txtTurns->text().toStdString();
-  texts.coreCount = ui->cmbCoreCount->currentText().toStdString();
   const QString partNumber = SelectedPartNumber();
-  texts.coreSelected = !partNumber.isEmpty();
+  const ToroidInputTexts texts = InputTexts();
 
   // A refused input leaves the last report as it was; the warning belongs to a design
   // that can no longer be shown, so it goes.

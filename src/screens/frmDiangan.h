@@ -84,6 +84,8 @@ class frmDiangan final : public QWidget {
   // Evaluates and shows the report; otherwise the message for the first input refused.
   std::optional<QString> UpdateReport();
   QString SelectedPartNumber() const;
+  // The input fields' texts as the reading takes them.
+  ToroidInputTexts InputTexts() const;
   static QString FaultMessage(ToroidInputFault fault);
   // The curves window, when open, follows every refresh.
   void FollowDesign(const CurveSubject& subject);
