@@ -428,6 +428,7 @@ void DesignAdviser::ClearResults() {
   picked_->clear();
   frontLine_->clear();
   ui_->txtReport->clear();
+  assessment_->Clear();
   ui_->labFront->clear();
   ui_->cmdCopyTable->setEnabled(false);
   ui_->cmdOpenInCalculator->setEnabled(false);

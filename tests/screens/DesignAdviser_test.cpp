@@ -403,6 +403,14 @@ class DesignAdviserTest : public QObject {
     best->item(0)->setSelected(true);
     QCOMPARE(picked->at(0), corners->at(0));
     QCOMPARE(table->selectionModel()->selectedRows().first().row(), 0);
+    // A new run takes the picked design away until its own result is there.
+    QSignalSpy finished(&adviser, &DesignAdviser::searchFinished);
+    Find<QPushButton>(&adviser, "cmdStart")->click();
+    QVERIFY(Find<QPlainTextEdit>(&adviser, "txtReport")->toPlainText().isEmpty());
+    QCOMPARE(adviser.findChild<AssessmentPanel*>()->Lines(), QStringList{QStringLiteral("尚无设计可评估")});
+    QVERIFY(!Find<QPushButton>(&adviser, "cmdOpenInCalculator")->isEnabled());
+    QCOMPARE(picked->count(), 0);
+    QVERIFY(finished.wait(120000));
   }
 
   void openInTheCalculatorGivesTheSameReport() {
