@@ -205,12 +205,16 @@ void MDIMain::menAdviser_Click() { OpenAdviser(); }
 DesignAdviser* MDIMain::OpenAdviser() {
   return static_cast<DesignAdviser*>(OpenChild(QStringLiteral("DesignAdviser"), [this] {
     auto* adviser = new DesignAdviser;
-    connect(adviser, &DesignAdviser::OpenInCalculator, this, [this](const CalculatorDesign& design) {
-      static_cast<frmDiangan*>(OpenChild(QStringLiteral("frmDiangan"), [] { return new frmDiangan; }))
-          ->ApplyDesign(design);
-    });
+    connect(adviser, &DesignAdviser::OpenInCalculator, this, &MDIMain::OpenCalculatorWith);
     return adviser;
   }));
+}
+
+frmDiangan* MDIMain::OpenCalculatorWith(const CalculatorDesign& design) {
+  auto* calculator = static_cast<frmDiangan*>(
+      OpenChild(QStringLiteral("frmDiangan"), [] { return new frmDiangan; }));
+  calculator->ApplyDesign(design);
+  return calculator;
 }
 
 void MDIMain::menuURdanlirao_Click() {

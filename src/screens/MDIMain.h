@@ -12,6 +12,8 @@ class QMenu;
 namespace qiro {
 
 class DesignAdviser;
+class frmDiangan;
+struct CalculatorDesign;
 
 // The program's frame: the menu bar and the area that holds every screen.
 class MDIMain final : public QMainWindow {
@@ -32,6 +34,9 @@ class MDIMain final : public QMainWindow {
   // The design adviser, opened (or raised) as one instance; its "在环形计算器中打开" opens the
   // toroid calculator with the picked design.
   DesignAdviser* OpenAdviser();
+  // Opens (or raises) the toroid calculator and sets its inputs from a design handed over
+  // by another window, as a user would (frmDiangan::ApplyDesign).
+  frmDiangan* OpenCalculatorWith(const CalculatorDesign& design);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -444,6 +444,17 @@ class DesignAdviserTest : public QObject {
       QCOMPARE(Find<QLineEdit>(calculator, "txtF")->text(), QStringLiteral("100"));
       QVERIFY(Find<QLabel>(calculator, "labMsg")->isHidden());  // no winding warning
     }
+    // With the calculator closed, the hand-over opens it anew with the design.
+    QPointer<frmDiangan> closing = calculator;
+    qobject_cast<QMdiSubWindow*>(calculator->parentWidget())->close();
+    QTRY_VERIFY(closing.isNull());
+    QCOMPARE(window.OpenAdviser(), adviser);
+    ClickRow(table, 0);
+    Find<QPushButton>(adviser, "cmdOpenInCalculator")->click();
+    calculator = window.findChild<frmDiangan*>();
+    QVERIFY(calculator);
+    QCOMPARE(Find<QPlainTextEdit>(calculator, "txtShow")->toPlainText(),
+             Find<QPlainTextEdit>(adviser, "txtReport")->toPlainText());
     QVERIFY(sinks.messages.isEmpty());
   }
 
