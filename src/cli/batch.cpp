@@ -24,6 +24,7 @@ const char* TypeName(ArgType type) {
     case ArgType::Text: return "a string";
     case ArgType::Core: return "a catalogue part number";
     case ArgType::Boolean: return "true or false";
+    case ArgType::TextList: return "an array of strings";
   }
   return "";
 }
@@ -64,6 +65,7 @@ std::int16_t Args::i16(const char* name) const { return static_cast<std::int16_t
 const std::string& Args::text(const char* name) const { return Find(name).text; }
 const CoreRecord& Args::core(const char* name) const { return *Find(name).core; }
 bool Args::boolean(const char* name) const { return Find(name).number != 0; }
+const std::vector<std::string>& Args::texts(const char* name) const { return Find(name).texts; }
 
 Batch::Batch() {
   InitCoreData();
@@ -76,6 +78,7 @@ Batch::Batch() {
   RegisterTopologyOperations(*this);
   RegisterUrOperations(*this);
   RegisterSelectionOperations(*this);
+  RegisterAdviserOperations(*this);
 }
 
 void Batch::Register(const std::string& name, Operation operation) {
@@ -172,6 +175,13 @@ std::string Batch::Reply(std::string_view line, bool& ok) const {
         if (!it->is_string()) return fail(Bad(param));
         value.text = it->get<std::string>();
         break;
+      case ArgType::TextList:
+        if (!it->is_array()) return fail(Bad(param));
+        for (const auto& item : *it) {
+          if (!item.is_string()) return fail(Bad(param));
+          value.texts.push_back(item.get<std::string>());
+        }
+        break;
       case ArgType::Core: {
         if (!it->is_string()) return fail(Bad(param));
         value.text = it->get<std::string>();
@@ -248,6 +258,7 @@ std::string Batch::Help() const {
         case ArgType::Text: text << "string"; break;
         case ArgType::Core: text << "part number"; break;
         case ArgType::Boolean: text << "bool"; break;
+        case ArgType::TextList: text << "string array"; break;
       }
     }
     text << ")\n      " << operation.summary << '\n';

@@ -25,6 +25,7 @@ enum class ArgType {
   Text,      // a JSON string
   Core,      // a catalogue part number
   Boolean,   // true or false
+  TextList,  // a JSON array of strings
 };
 
 struct ArgSpec {
@@ -41,6 +42,7 @@ class Args {
   const std::string& text(const char* name) const;
   const CoreRecord& core(const char* name) const;
   bool boolean(const char* name) const;
+  const std::vector<std::string>& texts(const char* name) const;
 
  private:
   friend class Batch;
@@ -49,6 +51,7 @@ class Args {
     double number = 0;
     std::string text;
     const CoreRecord* core = nullptr;
+    std::vector<std::string> texts;
   };
   // A handful per request, looked up by name: a flat list beats a tree.
   const Value& Find(std::string_view name) const;
@@ -94,6 +97,7 @@ void RegisterTextOperations(Batch& batch);
 void RegisterTopologyOperations(Batch& batch);
 void RegisterUrOperations(Batch& batch);
 void RegisterSelectionOperations(Batch& batch);
+void RegisterAdviserOperations(Batch& batch);
 
 // Writers shared by the operation families.
 void WriteCore(JsonWriter& w, const CoreRecord& core);

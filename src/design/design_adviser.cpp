@@ -4,6 +4,7 @@
 #include <cmath>
 #include <mutex>
 #include <numbers>
+#include <system_error>
 #include <thread>
 
 #include "core-data/catalogue.h"
@@ -97,7 +98,13 @@ class Search {
     threads = std::clamp(threads, 1, std::max(1, static_cast<int>(slots_.size())));
     std::vector<std::thread> helpers;
     helpers.reserve(static_cast<std::size_t>(threads - 1));
-    for (int i = 1; i < threads; ++i) helpers.emplace_back([this] { Work(); });
+    for (int i = 1; i < threads; ++i) {
+      try {
+        helpers.emplace_back([this] { Work(); });
+      } catch (const std::system_error&) {
+        break;  // no more threads to be had: the others share the work
+      }
+    }
     Work();
     for (std::thread& t : helpers) t.join();
     return !Stopped();

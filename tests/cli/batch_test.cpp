@@ -10,6 +10,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core-data/catalogue.h"
+#include "design/design_adviser.h"
+#include "design/design_assessment.h"
 #include "magnetics/formulas.h"
 
 namespace {
@@ -191,6 +194,114 @@ TEST(Batch, AssessDesignReply) {
   // An infinite ambient given by its bits is refused by the argument check, never assessed.
   EXPECT_NE(lines[2].find("\"ok\":false"), std::string::npos);
   EXPECT_NE(RunBatch("", "--help").out.find("AssessDesign(Core: part number"), std::string::npos);
+}
+
+// The adviser's reply: the count, the front and the best of each series, each design with
+// the members of its full report in the library's own numbers.
+TEST(Batch, AdviseDesignsReply) {
+  const std::string request =
+      "{\"id\":1,\"op\":\"AdviseDesigns\",\"args\":{\"RequiredInductance\":100,"
+      "\"InductanceAt\":\"Zero\",\"InductanceTolerance\":0,\"AverageCurrent\":10,"
+      "\"PeakCurrent\":11.5,\"RippleCurrent\":3,\"FrequencyKHz\":100,"
+      "\"AmbientTemperature\":25,\"MaxTemperatureRise\":40,\"MaxWoundOuterDiameter\":0,"
+      "\"MaxWoundHeight\":0,\"MinRetention\":0,\"MaxCoreCount\":2,\"MaxStrandCount\":2,"
+      "\"Series\":[\"KMC-L\",\"KMAC\"]}}\n";
+  const auto lines = Lines(RunBatch(request).out);
+  ASSERT_EQ(lines.size(), 1u);
+  const auto reply = nlohmann::json::parse(lines[0]);
+  ASSERT_TRUE(reply["ok"].get<bool>()) << lines[0];
+  const auto& r = reply["result"];
+
+  qiro::InitCoreData();
+  qiro::AdviserRequest q;
+  q.RequiredInductance = 100;
+  q.AverageCurrent = 10;
+  q.PeakCurrent = 11.5;
+  q.RippleCurrent = 3;
+  q.FrequencyKHz = 100;
+  q.MaxCoreCount = 2;
+  q.MaxStrandCount = 2;
+  q.Series = {false, false, false, true, true, false, false};
+  const auto advice = qiro::AdviseDesigns(q);
+  ASSERT_TRUE(advice.ok());
+  EXPECT_EQ(r["FeasibleCount"].get<std::int64_t>(), advice->FeasibleCount);
+  ASSERT_EQ(r["Front"].size(), advice->Front.size());
+  const auto same = [&](const nlohmann::json& j, const qiro::AdvisedDesign& design) {
+    const auto d = qiro::DescribeAdvisedDesign(q, design);
+    ASSERT_TRUE(d.ok());
+    EXPECT_EQ(j.size(), 18u);
+    EXPECT_EQ(j["PartNumber"].get<std::string>(), d->PartNumber);
+    EXPECT_EQ(j["CoreCount"].get<int>(), design.CoreCount);
+    EXPECT_EQ(j["WireDiameter"].get<float>(), d->WireDiameter);
+    EXPECT_EQ(j["StrandCount"].get<int>(), design.StrandCount);
+    EXPECT_EQ(j["Turns"].get<int>(), design.Turns);
+    EXPECT_EQ(j["InductanceAtZero"].get<float>(), d->Evaluation.InductanceAtZero);
+    EXPECT_EQ(j["InductanceAtAverage"].get<float>(), d->Evaluation.InductanceAtAverage);
+    EXPECT_EQ(j["InductanceAtPeak"].get<float>(), d->Evaluation.InductanceAtPeak);
+    EXPECT_EQ(j["WindowFill"].get<float>(), d->Evaluation.WindowFill);
+    EXPECT_EQ(j["WoundOuterDiameter"].get<double>(), d->Assessment.WoundOuterDiameter);
+    EXPECT_EQ(j["WoundHeight"].get<double>(), d->Assessment.WoundHeight);
+    EXPECT_EQ(j["WoundVolume"].get<double>(), design.WoundVolume);
+    EXPECT_EQ(j["CoreLoss"].get<double>(), d->Assessment.CoreLoss);
+    EXPECT_EQ(j["CopperLossDc"].get<double>(), d->Assessment.CopperLossDc);
+    EXPECT_EQ(j["CopperLossAc"].get<double>(), d->Assessment.CopperLossAc);
+    EXPECT_EQ(j["TotalLoss"].get<double>(), design.TotalLoss);
+    EXPECT_EQ(j["TemperatureRise"].get<double>(), d->Assessment.TemperatureRise);
+    EXPECT_EQ(j["InductanceRetention"].get<double>(), d->Assessment.InductanceRetention);
+  };
+  for (std::size_t i = 0; i < advice->Front.size(); ++i) same(r["Front"][i], advice->Front[i]);
+  // Only the included series, in catalogue order.
+  const auto& best = r["BestPerSeries"];
+  ASSERT_EQ(best.size(), 2u);
+  EXPECT_EQ(best.begin().key(), "KMAC");
+  for (const std::size_t s : {3u, 4u}) {
+    const std::string code(qiro::kSeriesCodes[s]);
+    ASSERT_TRUE(best.contains(code));
+    if (advice->BestPerSeries[s]) {
+      same(best[code], *advice->BestPerSeries[s]);
+    } else {
+      EXPECT_TRUE(best[code].is_null());
+    }
+  }
+  EXPECT_NE(RunBatch("", "--help").out.find("AdviseDesigns(RequiredInductance: float64"),
+            std::string::npos);
+  EXPECT_NE(RunBatch("", "--help").out.find("Series: string array"), std::string::npos);
+}
+
+// A bad argument gets the usual refusal naming it.
+TEST(Batch, AdviseDesignsRefusalsNameTheArgument) {
+  const std::vector<std::pair<std::string, std::string>> good = {
+      {"RequiredInductance", "100"}, {"InductanceAt", "\"Zero\""},
+      {"InductanceTolerance", "0"},  {"AverageCurrent", "10"},
+      {"PeakCurrent", "11.5"},       {"RippleCurrent", "3"},
+      {"FrequencyKHz", "100"},       {"AmbientTemperature", "25"},
+      {"MaxTemperatureRise", "40"},  {"MaxWoundOuterDiameter", "0"},
+      {"MaxWoundHeight", "0"},       {"MinRetention", "0"},
+      {"MaxCoreCount", "1"},         {"MaxStrandCount", "1"},
+      {"Series", "[\"KMD\"]"}};
+  const std::vector<std::pair<std::string, std::string>> bad = {
+      {"RequiredInductance", "-1"}, {"InductanceAt", "\"zero\""},
+      {"InductanceTolerance", "51"}, {"AverageCurrent", "-0.5"},
+      {"PeakCurrent", "0"},          {"RippleCurrent", "-1"},
+      {"FrequencyKHz", "-1"},        {"AmbientTemperature", "-61"},
+      {"MaxTemperatureRise", "0"},   {"MaxWoundOuterDiameter", "-1"},
+      {"MaxWoundHeight", "-1"},      {"MinRetention", "101"},
+      {"MaxCoreCount", "0"},         {"MaxStrandCount", "101"},
+      {"Series", "[]"},              {"Series", "[\"KMA\", 3]"}};
+  std::string input;
+  for (const auto& [name, value] : bad) {
+    std::string args;
+    for (const auto& [n, v] : good) args += (args.empty() ? "" : ",") + ("\"" + n + "\":") + (n == name ? value : v);
+    input += "{\"op\":\"AdviseDesigns\",\"args\":{" + args + "}}\n";
+  }
+  const RunResult run = RunBatch(input);
+  EXPECT_EQ(run.status, 1);
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), bad.size());
+  for (std::size_t i = 0; i < bad.size(); ++i) {
+    EXPECT_NE(lines[i].find("\"ok\":false"), std::string::npos) << lines[i];
+    EXPECT_NE(lines[i].find("argument \\\"" + bad[i].first + "\\\""), std::string::npos) << lines[i];
+  }
 }
 
 TEST(Batch, SpiceModelRepliesWithTheSubcircuitOrARefusal) {
