@@ -234,7 +234,7 @@ void MDIMain::menToroidalL_Click() {
 void MDIMain::meuChoise_Click() {
   OpenChild(QStringLiteral("frmCoreChoise"), [this] {
     auto* selection = new frmCoreChoise;
-    connect(selection, &frmCoreChoise::OpenInCalculator, this, &MDIMain::OpenInCalculator);
+    connect(selection, &frmCoreChoise::OpenInCalculator, this, &MDIMain::OpenCalculatorWith);
     return selection;
   });
 }
@@ -249,14 +249,9 @@ void MDIMain::menAdviser_Click() { OpenAdviser(); }
 DesignAdviser* MDIMain::OpenAdviser() {
   return static_cast<DesignAdviser*>(OpenChild(QStringLiteral("DesignAdviser"), [this] {
     auto* adviser = new DesignAdviser;
-    connect(adviser, &DesignAdviser::OpenInCalculator, this, &MDIMain::OpenInCalculator);
+    connect(adviser, &DesignAdviser::OpenInCalculator, this, &MDIMain::OpenCalculatorWith);
     return adviser;
   }));
-}
-
-void MDIMain::OpenInCalculator(const CalculatorDesign& design) {
-  static_cast<frmDiangan*>(OpenChild(QStringLiteral("frmDiangan"), [] { return new frmDiangan; }))
-      ->ApplyDesign(design);
 }
 
 void MDIMain::OpenConverter(const QString& screenName, const std::function<TopologyFrame*()>& create) {
@@ -271,6 +266,13 @@ void MDIMain::DesignInductorFor(const InductorRequirement& requirement) {
   OpenAdviser()->SetRequirement(requirement.Inductance, InductanceAt::Average,
                                 requirement.AverageCurrent, requirement.PeakCurrent,
                                 requirement.RippleCurrent, requirement.FrequencyKHz);
+}
+
+frmDiangan* MDIMain::OpenCalculatorWith(const CalculatorDesign& design) {
+  auto* calculator = static_cast<frmDiangan*>(
+      OpenChild(QStringLiteral("frmDiangan"), [] { return new frmDiangan; }));
+  calculator->ApplyDesign(design);
+  return calculator;
 }
 
 void MDIMain::menuURdanlirao_Click() {

@@ -13,6 +13,7 @@ namespace qiro {
 
 class DesignAdviser;
 class TopologyFrame;
+class frmDiangan;
 struct CalculatorDesign;
 struct InductorRequirement;
 
@@ -44,8 +45,9 @@ class MDIMain final : public QMainWindow {
   // The design adviser, opened (or raised) as one instance; its "在环形计算器中打开" opens the
   // toroid calculator with the picked design.
   DesignAdviser* OpenAdviser();
-  // The toroid calculator, opened or raised, with a design handed over from another window.
-  void OpenInCalculator(const CalculatorDesign& design);
+  // Opens (or raises) the toroid calculator and sets its inputs from a design handed over
+  // by another window, as a user would (frmDiangan::ApplyDesign).
+  frmDiangan* OpenCalculatorWith(const CalculatorDesign& design);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

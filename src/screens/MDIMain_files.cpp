@@ -135,10 +135,7 @@ bool MDIMain::OpenDesignFile(const QString& path) {
     return false;
   }
   const DesignDocument& document = std::get<DesignDocument>(loaded);
-  menToroidalL_Click();
-  auto* calculator = qobject_cast<frmDiangan*>(children_[QStringLiteral("frmDiangan")].data());
-  if (!calculator) return false;
-  calculator->ApplyDesign(FromDocument(document));
+  OpenCalculatorWith(FromDocument(document));
   designNote_ = QString::fromStdString(document.Note);
   designFolder_ = QFileInfo(path).absolutePath();
   RememberRecentDesign(path);

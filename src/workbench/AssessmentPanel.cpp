@@ -90,6 +90,11 @@ void AssessmentPanel::Follow(const InductorEvaluation& design) {
   Refresh();
 }
 
+void AssessmentPanel::Clear() {
+  design_.reset();
+  Show({tr("尚无设计可评估")}, {0});
+}
+
 void AssessmentPanel::Refresh() {
   if (!design_) return;
   AssessmentRefusal refusal = AssessmentRefusal::None;

@@ -24,6 +24,8 @@ class AssessmentPanel final : public QGroupBox {
   AssessmentPanel(QWidget* parent, bool withoutRipple, int columns = 1);
 
   void Follow(const InductorEvaluation& design);
+  // Back to "尚无设计可评估": the design it followed is no longer shown.
+  void Clear();
   double AmbientTemperature() const { return ambient_; }
   // Writes the ambient into its field, as typed (refused silently outside −60…200 °C).
   void SetAmbientTemperature(double ambient);

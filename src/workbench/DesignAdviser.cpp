@@ -123,7 +123,8 @@ DesignAdviser::DesignAdviser(QWidget* parent)
   }
 
   // Chart: every feasible design per series, the front as a step line, the picked design.
-  auto* chart = new QChart;
+  // The view's own chart: a chart set in its place would leave the first one to leak.
+  QChart* chart = ui_->chartDesigns->chart();
   chart->setTitle(tr("可行方案：绕后体积与总损耗"));
   chart->legend()->setAlignment(Qt::AlignRight);
   auto* xAxis = new QLogValueAxis;
@@ -179,7 +180,6 @@ DesignAdviser::DesignAdviser(QWidget* parent)
   picked_->attachAxis(yAxis);
   // The front's markers carry no entry of their own: the step line names the front.
   chart->legend()->markers(frontPoints_).first()->setVisible(false);
-  ui_->chartDesigns->setChart(chart);
   ui_->chartDesigns->setRenderHint(QPainter::Antialiasing);
   ui_->chartDesigns->setMinimumSize(56 * metrics.averageCharWidth(), 22 * metrics.lineSpacing());
 
@@ -428,6 +428,7 @@ void DesignAdviser::ClearResults() {
   picked_->clear();
   frontLine_->clear();
   ui_->txtReport->clear();
+  assessment_->Clear();
   ui_->labFront->clear();
   ui_->cmdCopyTable->setEnabled(false);
   ui_->cmdOpenInCalculator->setEnabled(false);

@@ -403,6 +403,14 @@ class DesignAdviserTest : public QObject {
     best->item(0)->setSelected(true);
     QCOMPARE(picked->at(0), corners->at(0));
     QCOMPARE(table->selectionModel()->selectedRows().first().row(), 0);
+    // A new run takes the picked design away until its own result is there.
+    QSignalSpy finished(&adviser, &DesignAdviser::searchFinished);
+    Find<QPushButton>(&adviser, "cmdStart")->click();
+    QVERIFY(Find<QPlainTextEdit>(&adviser, "txtReport")->toPlainText().isEmpty());
+    QCOMPARE(adviser.findChild<AssessmentPanel*>()->Lines(), QStringList{QStringLiteral("尚无设计可评估")});
+    QVERIFY(!Find<QPushButton>(&adviser, "cmdOpenInCalculator")->isEnabled());
+    QCOMPARE(picked->count(), 0);
+    QVERIFY(finished.wait(120000));
   }
 
   void openInTheCalculatorGivesTheSameReport() {
@@ -436,6 +444,17 @@ class DesignAdviserTest : public QObject {
       QCOMPARE(Find<QLineEdit>(calculator, "txtF")->text(), QStringLiteral("100"));
       QVERIFY(Find<QLabel>(calculator, "labMsg")->isHidden());  // no winding warning
     }
+    // With the calculator closed, the hand-over opens it anew with the design.
+    QPointer<frmDiangan> closing = calculator;
+    qobject_cast<QMdiSubWindow*>(calculator->parentWidget())->close();
+    QTRY_VERIFY(closing.isNull());
+    QCOMPARE(window.OpenAdviser(), adviser);
+    ClickRow(table, 0);
+    Find<QPushButton>(adviser, "cmdOpenInCalculator")->click();
+    calculator = window.findChild<frmDiangan*>();
+    QVERIFY(calculator);
+    QCOMPARE(Find<QPlainTextEdit>(calculator, "txtShow")->toPlainText(),
+             Find<QPlainTextEdit>(adviser, "txtReport")->toPlainText());
     QVERIFY(sinks.messages.isEmpty());
   }
 
