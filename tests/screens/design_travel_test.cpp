@@ -23,6 +23,7 @@
 
 #include "core-data/catalogue.h"
 #include "design/candidate_report.h"
+#include "design/design_adviser.h"
 #include "design/design_document.h"
 #include "design/grouped_core_search.h"
 #include "design/toroid_report.h"
@@ -230,6 +231,53 @@ class DesignTravelTest : public QObject {
     QVERIFY(window.OpenDesignFile(path));
     QVERIFY(sinks.messages.isEmpty());
     QCOMPARE(CalculatorState(Screen(window, "frmDiangan")), saved);
+  }
+
+  // Random designs: opened from a file, saved again through the menu, the same document
+  // and the same report.
+  void randomDesignsRoundTripThroughTheScreen() {
+    std::mt19937 random(20261209);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    auto real = [&](double low, double high) {
+      return static_cast<float>(std::uniform_real_distribution<double>(low, high)(random));
+    };
+    QTemporaryDir dir;
+    testing::Sinks sinks;
+    SetTextSink([](const QString& initial) { return std::optional<QString>(initial); });
+    QString target;
+    SetSaveFileSink([&](const QString&) { return target; });
+    MDIMain window;
+    window.show();
+    for (int i = 0; i < 40; ++i) {
+      DesignDocument document;
+      document.Core = CatalogueSlot(pick(1, CatalogueSize)).PartNumber;
+      document.CoreCount = static_cast<float>(pick(1, 4));
+      document.FrequencyKHz = real(1, 500);
+      document.AverageCurrent = real(0.1f, 40);
+      document.PeakCurrent = document.AverageCurrent * real(1, 1.5);
+      document.RippleCurrent = real(0.01f, 5);
+      document.WireDiameter = AdviserWireDiameter(pick(0, 29));
+      document.StrandCount = static_cast<std::int16_t>(pick(1, 20));
+      document.Turns = static_cast<std::int16_t>(pick(1, 400));
+      document.AmbientTemperature = pick(-60, 200);
+      document.Note = "设计 " + std::to_string(i);
+      const QString source = WriteFile(dir, QStringLiteral("in%1.qiro").arg(i),
+                                       QByteArray::fromStdString(WriteDesignDocument(document)));
+      QVERIFY(window.OpenDesignFile(source));
+      QWidget* calculator = Screen(window, "frmDiangan");
+      const QStringList shown = CalculatorState(calculator);
+      target = dir.filePath(QStringLiteral("out%1.qiro").arg(i));
+      window.findChild<QAction*>(QStringLiteral("meuSaveDesign"))->trigger();
+      QVERIFY2(sinks.messages.isEmpty(), sinks.messages.isEmpty() ? "" : qPrintable(sinks.messages[0].text));
+      QFile saved(target);
+      QVERIFY(saved.open(QIODevice::ReadOnly));
+      const auto back = ReadDesignDocument(saved.readAll().toStdString());
+      QVERIFY(std::holds_alternative<DesignDocument>(back));
+      QVERIFY2(std::get<DesignDocument>(back) == document, qPrintable(QStringLiteral("design %1").arg(i)));
+      // Opened once more on the calculator as it now stands: nothing moves.
+      QVERIFY(window.OpenDesignFile(target));
+      QCOMPARE(CalculatorState(calculator), shown);
+    }
   }
 
   // Every bad file: a message naming why, and the calculator exactly as it was.
