@@ -4,16 +4,19 @@
 // ends a loop that would otherwise run on with no window.
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
 #include <functional>
 
+#include "design/design_document.h"
 #include "qt-support/platform.h"
 #include "screens/MDIMain.h"
 #include "screens/frmCoreChoise.h"
@@ -140,6 +143,75 @@ class ProgramExitTest : public QObject {
     if (alive) delete alive.data();
     QCOMPARE(status, 0);
     QCOMPARE(shown, QStringLiteral("对不起，电流比较小，将按0.1电流安计算！"));
+  }
+
+  // Exit under the box of "计算" on the toroid calculator and on a converter screen.
+  void exitUnderTheBoxesOfTheCalculators_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("toroid") << "menToroidalL" << "frmDiangan" << "cmdJiSuan";
+    QTest::newRow("buck") << "menuBuck" << "frmTOPBUCK" << "cmdCal";
+    QTest::newRow("converter hand-over") << "menuBuck" << "frmTOPBUCK" << "cmdDesignInductor";
+  }
+  void exitUnderTheBoxesOfTheCalculators() {
+    QFETCH(QString, entry);
+    QFETCH(QString, screen);
+    QFETCH(QString, button);
+    auto* window = new MDIMain;
+    QPointer<MDIMain> alive(window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    window->findChild<QAction*>(entry)->trigger();
+    QWidget* form = window->findChild<QWidget*>(screen);
+    QVERIFY(form);
+    // Empty inputs: "计算" (or the hand-over without results) answers with a box.
+    for (QLineEdit* field : form->findChildren<QLineEdit*>()) {
+      if (field->objectName() == QLatin1String("txtIrms") || field->objectName() == QLatin1String("txtIout"))
+        field->clear();
+    }
+    bool boxSeen = false;
+    const int status = RunProgramLoop([&] {
+      WhenModalIsUp([&](QWidget*) {
+        boxSeen = true;
+        Find<QAction>(window, "meuExit")->trigger();
+      });
+      QTest::mouseClick(form->findChild<QPushButton*>(button), Qt::LeftButton);
+    });
+    if (alive) delete alive.data();
+    QCOMPARE(status, 0);
+    QVERIFY(boxSeen);
+  }
+
+  // Exit while the note box of "保存设计…" is up: nothing is written, the program ends.
+  void exitUnderTheSaveDesignNote() {
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("in.qiro"));
+    {
+      QFile file(source);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(QByteArray::fromStdString(WriteDesignDocument(
+          DesignDocument{"KMA157060", 1, 100, 10, 14.14f, 2.828f, 1.0f, 1, 37, 25, ""})));
+    }
+    auto* window = new MDIMain;
+    QPointer<MDIMain> alive(window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QVERIFY(window->OpenDesignFile(source));
+    bool asked = false;
+    SetSaveFileSink([&](const QString&) {
+      asked = true;
+      return dir.filePath(QStringLiteral("out.qiro"));
+    });
+    const int status = RunProgramLoop([&] {
+      WhenModalIsUp([&](QWidget*) { Find<QAction>(window, "meuExit")->trigger(); });
+      Find<QAction>(window, "meuSaveDesign")->trigger();
+    });
+    SetSaveFileSink({});
+    if (alive) delete alive.data();
+    QCOMPARE(status, 0);
+    QVERIFY(!asked);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.qiro"))));
   }
 
   // Exit while the About box (a dialog's own loop) is up.
