@@ -214,7 +214,7 @@ void AppendNumber(std::string& out, T value) {
     }
     if (value == 0) value = 0;  // -0 reads back as the integer 0: write it so
   }
-  if constexpr (std::is_same_v<T, float>) {
+  if constexpr (std::is_floating_point_v<T>) {
     out += RoundTripText(value);
   } else {
     char buffer[32];
@@ -393,6 +393,12 @@ std::string RoundTripText(float value) {
   // Read through a double, the shortest float text can land on a tie between two floats
   // and round to the other (7.038531e-26); the float's exact value cannot.
   r = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value));
+  return std::string(buffer, r.ptr);
+}
+
+std::string RoundTripText(double value) {
+  char buffer[32];
+  const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, r.ptr);
 }
 

@@ -90,6 +90,8 @@ std::optional<DesignFileRefusal> CheckDesignDocument(const DesignDocument& docum
 // rare case where that lands on a tie between two floats, its exact value. Also the text to
 // put in a calculator field so that it holds this float.
 std::string RoundTripText(float value);
+// The shortest text that reads back as the same double (the ambient temperature).
+std::string RoundTripText(double value);
 
 // Whether the diameter (mm) is one of the calculator's wire list, as the calculator holds it.
 bool IsListedWireDiameter(float diameter);

@@ -54,8 +54,8 @@ bool IsMoveWithin(const QWidget* screen, const QFocusEvent* event) {
   return next && screen->isAncestorOf(next);
 }
 
-// The shortest text that reads back as the same double: the calculator then stores exactly
-// the 32-bit value the sender evaluated with.
+// The shortest text that reads back as the same 32-bit value: the calculator then stores
+// exactly the value the sender evaluated with.
 QString ExactText(double value) {
   return QString::fromStdString(RoundTripText(static_cast<float>(value)));
 }

@@ -10,6 +10,7 @@
 
 #include "design/assessment_text.h"
 #include "design/design_assessment.h"
+#include "design/design_document.h"
 #include "qt-support/platform.h"
 #include "text/number_text.h"
 
@@ -70,7 +71,8 @@ void AssessmentPanel::AddLabel() {
 
 void AssessmentPanel::SetAmbientTemperature(double ambient) {
   if (!(ambient >= kLowestAmbient && ambient <= kHighestAmbient)) return;
-  txtAmbient_->setText(QString::fromStdString(GeneralNumberText(ambient)));
+  // Exactly the value handed over (a design file's ambient reads back as it was written).
+  txtAmbient_->setText(QString::fromStdString(RoundTripText(ambient)));
 }
 
 void AssessmentPanel::txtAmbient_Change() {

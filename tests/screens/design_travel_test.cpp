@@ -259,7 +259,7 @@ class DesignTravelTest : public QObject {
       document.WireDiameter = AdviserWireDiameter(pick(0, 29));
       document.StrandCount = static_cast<std::int16_t>(pick(1, 20));
       document.Turns = static_cast<std::int16_t>(pick(1, 400));
-      document.AmbientTemperature = pick(-60, 200);
+      document.AmbientTemperature = std::uniform_real_distribution<double>(-60, 200)(random);
       document.Note = "设计 " + std::to_string(i);
       const QString source = WriteFile(dir, QStringLiteral("in%1.qiro").arg(i),
                                        QByteArray::fromStdString(WriteDesignDocument(document)));
