@@ -11,23 +11,10 @@
 #include "core-data/catalogue.h"
 #include "design/design_assessment.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/fuzz_design.h"
 #include "magnetics/evaluate_inductor.h"
 
 namespace {
-
-struct Reader {
-  const std::uint8_t* data;
-  std::size_t size;
-  template <class T>
-  T Take() {
-    T value{};
-    const std::size_t n = size < sizeof(T) ? size : sizeof(T);
-    std::memcpy(&value, data, n);
-    data += n;
-    size -= n;
-    return value;
-  }
-};
 
 void CheckAssessment(const qiro::InductorEvaluation& e, double ambient) {
   using namespace qiro;
@@ -81,20 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const bool built = (InitCoreData(), true);
   (void)built;
   Reader in{data, size};
-  const auto slot = static_cast<int>(in.Take<std::uint16_t>() % CatalogueSize) + 1;
-  const CoreRecord& core = CatalogueSlot(slot);
-  const auto count = in.Take<float>();
-  const auto frequency = in.Take<float>();
-  const auto average = in.Take<float>();
-  const auto peak = in.Take<float>();
-  const auto ripple = in.Take<float>();
-  const auto wire = in.Take<float>();
-  const auto strands = in.Take<std::int16_t>();
-  const auto turns = in.Take<std::int16_t>();
+  const FuzzDesign design = FuzzDesign::Take(in);
   const auto scaled = in.Take<std::uint16_t>();
   const auto ambient = in.Take<double>();
-  const auto e = EvaluateInductor(core, core, count, 0, frequency, average, peak, ripple, wire,
-                                  strands, turns);
+  const auto e = design.Evaluate();
   if (!e) return 0;
   // Any double, and one spread over the range the assessment takes.
   CheckAssessment(*e, ambient);

@@ -8,6 +8,7 @@
 
 #include "core-data/catalogue.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/fuzz_design.h"
 #include "magnetics/evaluate_inductor.h"
 #include "magnetics/formulas.h"
 #include "magnetics/winding_search.h"
@@ -15,41 +16,13 @@
 #include "design/grouped_core_search.h"
 #include "design/candidate_report.h"
 
-namespace {
-
-struct Reader {
-  const std::uint8_t* data;
-  std::size_t size;
-  template <class T>
-  T Take() {
-    T value{};
-    const std::size_t n = size < sizeof(T) ? size : sizeof(T);
-    std::memcpy(&value, data, n);
-    data += n;
-    size -= n;
-    return value;
-  }
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace qiro;
   static const bool built = (InitCoreData(), true);
   (void)built;
   Reader in{data, size};
-  const auto slot = static_cast<int>(in.Take<std::uint16_t>() % CatalogueSize) + 1;
-  const CoreRecord& core = CatalogueSlot(slot);
-  const auto count = in.Take<float>();
-  const auto frequency = in.Take<float>();
-  const auto average = in.Take<float>();
-  const auto peak = in.Take<float>();
-  const auto ripple = in.Take<float>();
-  const auto wire = in.Take<float>();
-  const auto strands = in.Take<std::int16_t>();
-  const auto turns = in.Take<std::int16_t>();
-  const auto e = EvaluateInductor(core, core, count, 0, frequency, average, peak, ripple, wire,
-                                  strands, turns);
+  const FuzzDesign design = FuzzDesign::Take(in);
+  const auto e = design.Evaluate();
   if (e) {
     for (float v : {e->WindowFill, e->CurrentDensity, e->DcResistance, e->FieldAtPeak,
                     e->InductanceAtZero, e->InductanceAtPeak, e->InductanceAtAverage, e->FluxSwing,
@@ -59,18 +32,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else {
     Check(!e.error().empty(), "refusal without a reason");
   }
-  const auto w = WindingSearch(average, frequency);
+  const auto w = WindingSearch(design.average, design.frequency);
   if (w) {
     Check(w->StrandCount >= 1, "no strands");
     Check(std::isfinite(w->CurrentDensity) && std::isfinite(w->WireDiameter), "non-finite winding");
   }
-  const float l = InductanceAtCurrent(turns, core, average);
+  const float l = InductanceAtCurrent(design.turns, *design.core, design.average);
   (void)l;
 
   // The searches: every proposal they keep must evaluate to finite numbers.
   const auto grouped = GroupedCoreSearch(MakeGroupedRequest(
-      average, (strands & 1) != 0, (strands & 2) != 0, peak, turns,
-      static_cast<std::int16_t>(static_cast<std::uint16_t>(strands) % 12)));
+      design.average, (design.strands & 1) != 0, (design.strands & 2) != 0, design.peak,
+      design.turns,
+      static_cast<std::int16_t>(static_cast<std::uint16_t>(design.strands) % 12)));
   if (grouped) {
     for (const SelectionCandidate& candidate : grouped->Candidates) {
       const auto e2 = EvaluateCandidate(candidate);
@@ -78,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Check(!GroupedResultLine(candidate).empty(), "empty proposal line");
     }
   }
-  const auto fit = CatalogueFitSearch(turns, ripple, static_cast<double>(wire) * 1000);
+  const auto fit =
+      CatalogueFitSearch(design.turns, design.ripple, static_cast<double>(design.wire) * 1000);
   if (fit) Check(fit->size() <= static_cast<std::size_t>(CatalogueSize), "more lines than cores");
   return 0;
 }
