@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "core-data/catalogue.h"
-#include "design/catalogue_fit_search.h"
-#include "design/grouped_core_search.h"
+#include "design/calculators/catalogue_fit_search.h"
+#include "design/calculators/grouped_core_search.h"
 #include "reference_searches.h"
 
 namespace {

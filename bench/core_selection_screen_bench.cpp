@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "core-data/catalogue.h"
-#include "design/catalogue_fit_search.h"
-#include "design/grouped_core_search.h"
+#include "design/calculators/catalogue_fit_search.h"
+#include "design/calculators/grouped_core_search.h"
 #include "screens/frmChoise.h"
 #include "screens/frmCoreChoise.h"
 #include "screen_bench_main.h"

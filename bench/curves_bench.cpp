@@ -13,8 +13,8 @@
 #include <QtTest>
 
 #include "core-data/catalogue.h"
-#include "design/design_assessment.h"
-#include "design/design_curves.h"
+#include "design/analysis/design_assessment.h"
+#include "design/analysis/design_curves.h"
 #include "workbench/DesignCurves.h"
 #include "screens/frmDiangan.h"
 #include "screen_bench_main.h"

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core-data/catalogue.h"
-#include "design/design_adviser.h"
+#include "design/analysis/design_adviser.h"
 #include "reference_searches.h"
 
 namespace {

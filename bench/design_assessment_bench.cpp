@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core-data/catalogue.h"
-#include "design/design_assessment.h"
+#include "design/analysis/design_assessment.h"
 
 namespace {
 

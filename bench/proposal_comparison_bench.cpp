@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core-data/catalogue.h"
-#include "design/grouped_core_search.h"
+#include "design/calculators/grouped_core_search.h"
 #include "workbench/ProposalComparison.h"
 #include "screens/frmCoreChoise.h"
 #include "screen_bench_main.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core-data/catalogue.h"
-#include "design/design_assessment.h"
+#include "design/analysis/design_assessment.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_design.h"
 #include "magnetics/evaluate_inductor.h"

@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "core-data/catalogue.h"
-#include "design/design_document.h"
+#include "design/exchange/design_document.h"
 #include "fuzz/fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -12,9 +12,9 @@
 #include "magnetics/evaluate_inductor.h"
 #include "magnetics/formulas.h"
 #include "magnetics/winding_search.h"
-#include "design/catalogue_fit_search.h"
-#include "design/grouped_core_search.h"
-#include "design/candidate_report.h"
+#include "design/calculators/catalogue_fit_search.h"
+#include "design/calculators/grouped_core_search.h"
+#include "design/calculators/candidate_report.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace qiro;

@@ -4,7 +4,7 @@
 
 #include "cli/batch.h"
 #include "core-data/catalogue.h"
-#include "design/design_adviser.h"
+#include "design/analysis/design_adviser.h"
 
 namespace qiro::batch {
 namespace {

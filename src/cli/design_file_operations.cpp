@@ -3,7 +3,7 @@
 #include <variant>
 
 #include "cli/batch.h"
-#include "design/design_document.h"
+#include "design/exchange/design_document.h"
 
 namespace qiro::batch {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
-#include "design/design_document.h"
+#include "design/exchange/design_document.h"
 
 namespace qiro::batch {
 

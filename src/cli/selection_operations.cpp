@@ -1,8 +1,8 @@
 // Core selection: the grouped search with its proposals' reports, and the catalogue fit.
 #include "cli/batch.h"
-#include "design/candidate_report.h"
-#include "design/catalogue_fit_search.h"
-#include "design/grouped_core_search.h"
+#include "design/calculators/candidate_report.h"
+#include "design/calculators/catalogue_fit_search.h"
+#include "design/calculators/grouped_core_search.h"
 
 namespace qiro::batch {
 

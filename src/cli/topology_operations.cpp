@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "cli/batch.h"
-#include "design/topology_calculators.h"
+#include "design/calculators/topology_calculators.h"
 
 namespace qiro::batch {
 namespace {

@@ -1,6 +1,6 @@
 // The UR-core reactor screen's pure rules.
 #include "cli/batch.h"
-#include "design/ur_core.h"
+#include "design/calculators/ur_core.h"
 
 namespace qiro::batch {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <variant>
 
-#include "design/design_document.h"
+#include "design/exchange/design_document.h"
 
 namespace qiro {
 

@@ -13,8 +13,8 @@
 #include <algorithm>
 
 #include "core-data/catalogue.h"
-#include "design/calculator_design.h"
-#include "design/design_adviser.h"
+#include "design/calculators/calculator_design.h"
+#include "design/analysis/design_adviser.h"
 #include <QApplication>
 
 #include "screens/Form1.h"

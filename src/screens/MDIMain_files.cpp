@@ -9,8 +9,8 @@
 #include <QSettings>
 #include <variant>
 
-#include "design/calculator_design.h"
-#include "design/design_document.h"
+#include "design/calculators/calculator_design.h"
+#include "design/exchange/design_document.h"
 #include "qt-support/design_file.h"
 #include "qt-support/platform.h"
 #include "screens/MDIMain.h"

@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QTextOption>
 
-#include "design/catalogue_fit_search.h"
+#include "design/calculators/catalogue_fit_search.h"
 #include "qt-support/platform.h"
 #include "qt-support/scrolled_screen.h"
 #include "text/web_site.h"

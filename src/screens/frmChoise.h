@@ -2,7 +2,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "design/selection_inputs.h"
+#include "design/calculators/selection_inputs.h"
 
 namespace Ui {
 class frmChoise;

@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <optional>
 
-#include "design/candidate_report.h"
+#include "design/calculators/candidate_report.h"
 #include "workbench/AssessmentPanel.h"
 #include "workbench/design_export.h"
 #include "qt-support/platform.h"

@@ -1,6 +1,6 @@
 #pragma once
 #include <optional>
-#include "design/calculator_design.h"
+#include "design/calculators/calculator_design.h"
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "design/grouped_core_search.h"
-#include "design/selection_inputs.h"
+#include "design/calculators/grouped_core_search.h"
+#include "design/calculators/selection_inputs.h"
 #include "workbench/DesignCurves.h"
 #include "workbench/ProposalComparison.h"
 

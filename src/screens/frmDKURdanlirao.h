@@ -2,7 +2,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "design/ur_core.h"
+#include "design/calculators/ur_core.h"
 
 class QCheckBox;
 namespace Ui {

@@ -15,11 +15,11 @@
 #include <variant>
 
 #include "core-data/catalogue.h"
-#include "design/design_document.h"
-#include "design/toroid_core_list.h"
-#include "design/toroid_inputs.h"
-#include "design/toroid_reading.h"
-#include "design/toroid_report.h"
+#include "design/exchange/design_document.h"
+#include "design/calculators/toroid_core_list.h"
+#include "design/calculators/toroid_inputs.h"
+#include "design/calculators/toroid_reading.h"
+#include "design/calculators/toroid_report.h"
 #include "magnetics/evaluate_inductor.h"
 #include "screens/frmCurrentDensity.h"
 #include "workbench/AssessmentPanel.h"

@@ -7,8 +7,8 @@
 #include <optional>
 #include <variant>
 
-#include "design/calculator_design.h"
-#include "design/toroid_reading.h"
+#include "design/calculators/calculator_design.h"
+#include "design/calculators/toroid_reading.h"
 #include "workbench/DesignCurves.h"
 
 namespace Ui {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "design/topology_calculators.h"
+#include "design/calculators/topology_calculators.h"
 
 class QEvent;
 class QLineEdit;

@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "design/assessment_text.h"
-#include "design/design_assessment.h"
-#include "design/design_document.h"
+#include "design/analysis/assessment_text.h"
+#include "design/analysis/design_assessment.h"
+#include "design/exchange/design_document.h"
 #include "qt-support/platform.h"
 #include "text/number_text.h"
 

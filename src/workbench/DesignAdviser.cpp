@@ -29,8 +29,8 @@
 #include <utility>
 
 #include "core-data/catalogue.h"
-#include "design/design_assessment.h"
-#include "design/toroid_report.h"
+#include "design/analysis/design_assessment.h"
+#include "design/calculators/toroid_report.h"
 #include "qt-support/domain_text.h"
 #include "qt-support/platform.h"
 #include "qt-support/scrolled_screen.h"

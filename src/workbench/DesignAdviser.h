@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "design/calculator_design.h"
-#include "design/design_adviser.h"
+#include "design/calculators/calculator_design.h"
+#include "design/analysis/design_adviser.h"
 #include "magnetics/outcome.h"
 
 class QItemSelection;

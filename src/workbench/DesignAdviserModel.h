@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "design/design_adviser.h"
+#include "design/analysis/design_adviser.h"
 
 namespace qiro {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <variant>
 
-#include "design/design_assessment.h"
-#include "design/design_curves.h"
+#include "design/analysis/design_assessment.h"
+#include "design/analysis/design_curves.h"
 
 namespace Ui {
 class DesignCurves;

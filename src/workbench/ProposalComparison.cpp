@@ -12,8 +12,8 @@
 #include <string>
 #include <utility>
 
-#include "design/candidate_report.h"
-#include "design/design_assessment.h"
+#include "design/calculators/candidate_report.h"
+#include "design/analysis/design_assessment.h"
 #include "workbench/ProposalComparisonModel.h"
 #include "qt-support/platform.h"
 #include "text/float_range.h"

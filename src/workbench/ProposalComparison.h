@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "design/grouped_core_search.h"
+#include "design/calculators/grouped_core_search.h"
 #include "magnetics/evaluate_inductor.h"
 
 namespace Ui {

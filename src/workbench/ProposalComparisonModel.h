@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "design/design_assessment.h"
+#include "design/analysis/design_assessment.h"
 
 namespace qiro {
 

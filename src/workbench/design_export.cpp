@@ -11,7 +11,7 @@
 #include <QStandardPaths>
 #include <QPushButton>
 
-#include "design/spice_model.h"
+#include "design/exchange/spice_model.h"
 #include "workbench/AssessmentPanel.h"
 #include "workbench/design_sheet.h"
 #include "qt-support/platform.h"

@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "design/design_curves.h"
+#include "design/analysis/design_curves.h"
 #include "workbench/DesignCurves.h"
 
 class QPrinter;

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "design/design_curves.h"
+#include "design/analysis/design_curves.h"
 
 class QPagedPaintDevice;
 class QPrinter;

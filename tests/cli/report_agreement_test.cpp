@@ -11,8 +11,8 @@
 #include <nlohmann/json.hpp>
 
 #include "core-data/catalogue.h"
-#include "design/candidate_report.h"
-#include "design/toroid_report.h"
+#include "design/calculators/candidate_report.h"
+#include "design/calculators/toroid_report.h"
 #include "magnetics/evaluate_inductor.h"
 
 namespace qiro {

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "core-data/catalogue.h"
-#include "design/design_assessment.h"
+#include "design/analysis/design_assessment.h"
 #include "golden.h"
 
 namespace qiro {

@@ -1,4 +1,4 @@
-#include "design/catalogue_fit_search.h"
+#include "design/calculators/catalogue_fit_search.h"
 
 #include <gtest/gtest.h>
 

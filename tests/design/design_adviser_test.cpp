@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core-data/catalogue.h"
-#include "design/design_adviser.h"
+#include "design/analysis/design_adviser.h"
 #include "reference_searches.h"
 
 namespace qiro {

@@ -1,4 +1,4 @@
-#include "design/design_assessment.h"
+#include "design/analysis/design_assessment.h"
 
 #include <gtest/gtest.h>
 

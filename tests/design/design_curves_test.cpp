@@ -1,4 +1,4 @@
-#include "design/design_curves.h"
+#include "design/analysis/design_curves.h"
 
 #include <gtest/gtest.h>
 

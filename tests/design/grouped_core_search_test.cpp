@@ -1,4 +1,4 @@
-#include "design/grouped_core_search.h"
+#include "design/calculators/grouped_core_search.h"
 
 #include <gtest/gtest.h>
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "core-data/catalogue.h"
-#include "design/catalogue_fit_search.h"
-#include "design/grouped_core_search.h"
-#include "design/turn_bounds.h"
+#include "design/calculators/catalogue_fit_search.h"
+#include "design/calculators/grouped_core_search.h"
+#include "design/calculators/turn_bounds.h"
 #include "magnetics/bias_permeability.h"
 #include "magnetics/formulas.h"
 #include "reference_searches.h"

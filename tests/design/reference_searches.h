@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "core-data/catalogue.h"
-#include "design/catalogue_fit_search.h"
-#include "design/design_assessment.h"
-#include "design/design_adviser.h"
-#include "design/grouped_core_search.h"
+#include "design/calculators/catalogue_fit_search.h"
+#include "design/analysis/design_assessment.h"
+#include "design/analysis/design_adviser.h"
+#include "design/calculators/grouped_core_search.h"
 #include "magnetics/formulas.h"
 #include "magnetics/winding_search.h"
 #include "text/float_range.h"

@@ -1,4 +1,4 @@
-#include "design/topology_calculators.h"
+#include "design/calculators/topology_calculators.h"
 
 #include <gtest/gtest.h>
 

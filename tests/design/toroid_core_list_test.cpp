@@ -1,4 +1,4 @@
-#include "design/toroid_core_list.h"
+#include "design/calculators/toroid_core_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "design/toroid_report.h"
+#include "design/calculators/toroid_report.h"
 
 #include <gtest/gtest.h>
 

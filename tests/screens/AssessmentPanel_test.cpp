@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include "core-data/catalogue.h"
-#include "design/assessment_text.h"
-#include "design/design_assessment.h"
+#include "design/analysis/assessment_text.h"
+#include "design/analysis/design_assessment.h"
 #include "magnetics/evaluate_inductor.h"
 #include "screens/frmCoreChoise.h"
 #include "screens/frmDiangan.h"

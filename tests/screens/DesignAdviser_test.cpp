@@ -28,8 +28,8 @@
 #include <QTimer>
 
 #include "core-data/catalogue.h"
-#include "design/design_adviser.h"
-#include "design/toroid_report.h"
+#include "design/analysis/design_adviser.h"
+#include "design/calculators/toroid_report.h"
 #include "magnetics/evaluate_inductor.h"
 #include "qt-support/domain_text.h"
 #include "screens/MDIMain.h"

@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "core-data/catalogue.h"
-#include "design/design_assessment.h"
+#include "design/analysis/design_assessment.h"
 #include "curves_test_support.h"
 #include "screens/monkey.h"
 

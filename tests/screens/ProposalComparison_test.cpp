@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "core-data/catalogue.h"
-#include "design/candidate_report.h"
-#include "design/design_assessment.h"
-#include "design/grouped_core_search.h"
+#include "design/calculators/candidate_report.h"
+#include "design/analysis/design_assessment.h"
+#include "design/calculators/grouped_core_search.h"
 #include "screen_test_support.h"
 #include "screens/MDIMain.h"
 #include "workbench/ProposalComparisonModel.h"

@@ -22,7 +22,7 @@
 #include <QToolButton>
 
 #include "core-data/catalogue.h"
-#include "design/spice_model.h"
+#include "design/exchange/spice_model.h"
 #include "magnetics/evaluate_inductor.h"
 #include "workbench/AssessmentPanel.h"
 #include "workbench/design_export.h"

@@ -22,11 +22,11 @@
 #include <random>
 
 #include "core-data/catalogue.h"
-#include "design/candidate_report.h"
-#include "design/design_adviser.h"
-#include "design/design_document.h"
-#include "design/grouped_core_search.h"
-#include "design/toroid_report.h"
+#include "design/calculators/candidate_report.h"
+#include "design/analysis/design_adviser.h"
+#include "design/exchange/design_document.h"
+#include "design/calculators/grouped_core_search.h"
+#include "design/calculators/toroid_report.h"
 #include "magnetics/evaluate_inductor.h"
 #include "qt-support/application_setup.h"
 #include "qt-support/platform.h"

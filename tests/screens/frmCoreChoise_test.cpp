@@ -18,7 +18,7 @@
 
 #include "core-data/catalogue.h"
 #include "curves_test_support.h"
-#include "design/candidate_report.h"
+#include "design/calculators/candidate_report.h"
 #include "screen_test_support.h"
 #include "screens/MDIMain.h"
 #include "text/web_site.h"

@@ -16,7 +16,7 @@
 #include <chrono>
 #include <functional>
 
-#include "design/design_document.h"
+#include "design/exchange/design_document.h"
 #include "qt-support/platform.h"
 #include "screens/MDIMain.h"
 #include "screens/frmCoreChoise.h"

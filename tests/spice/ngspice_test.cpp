@@ -14,7 +14,7 @@
 #include <string>
 
 #include "core-data/catalogue.h"
-#include "design/spice_model.h"
+#include "design/exchange/spice_model.h"
 
 namespace qiro {
 namespace {

@@ -1,4 +1,4 @@
-#include "design/design_adviser.h"
+#include "design/analysis/design_adviser.h"
 
 #include <algorithm>
 #include <cmath>

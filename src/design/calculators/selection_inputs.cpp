@@ -1,4 +1,4 @@
-#include "design/selection_inputs.h"
+#include "design/calculators/selection_inputs.h"
 
 #include <cmath>
 #include <optional>

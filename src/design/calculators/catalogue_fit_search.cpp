@@ -1,9 +1,9 @@
-#include "design/catalogue_fit_search.h"
+#include "design/calculators/catalogue_fit_search.h"
 
 #include <cmath>
 
 #include "core-data/catalogue.h"
-#include "design/turn_bounds.h"
+#include "design/calculators/turn_bounds.h"
 #include "magnetics/formulas.h"
 #include "text/float_range.h"
 #include "text/number_text.h"

@@ -1,4 +1,4 @@
-#include "design/toroid_reading.h"
+#include "design/calculators/toroid_reading.h"
 
 #include <cmath>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "design/ur_core.h"
+#include "design/calculators/ur_core.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "design/assessment_text.h"
+#include "design/analysis/assessment_text.h"
 
 #include "text/number_text.h"
 

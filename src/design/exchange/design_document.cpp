@@ -1,4 +1,4 @@
-#include "design/design_document.h"
+#include "design/exchange/design_document.h"
 
 #include <array>
 #include <charconv>
@@ -10,8 +10,8 @@
 #include <nlohmann/json.hpp>
 
 #include "core-data/catalogue.h"
-#include "design/design_assessment.h"
-#include "design/toroid_reading.h"
+#include "design/analysis/design_assessment.h"
+#include "design/calculators/toroid_reading.h"
 #include "text/float_range.h"
 
 namespace qiro {
@@ -39,7 +39,7 @@ constexpr const char* kPositiveEnglish = "above 0 and within the 32-bit float ra
 const FieldInfo kFields[] = {
     {"format", "格式", "format", Expect::Text, "", ""},
     {"version", "版本", "version", Expect::Integer, "应为1", "1"},
-    {"design", "设计", "design", Expect::Object, "", ""},
+    {"design/calculators/*", "设计", "design/calculators/*", Expect::Object, "", ""},
     {"note", "备注", "note", Expect::Text, "", ""},
     {"design.Core", "磁芯型号", "Core", Expect::Text, "", ""},
     {"design.CoreCount", "磁芯个数", "Cores", Expect::Number, kPositiveChinese, kPositiveEnglish},
@@ -507,12 +507,12 @@ std::variant<DesignDocument, DesignFileRefusal> ReadDesignDocument(std::string_v
     return Refuse(Fault::NewerVersion, "version", std::to_string(version->get<std::uint64_t>()));
 
   for (const auto& [key, value] : file.items()) {
-    if (key != "format" && key != "version" && key != "design" && key != "note")
+    if (key != "format" && key != "version" && key != "design/calculators/*" && key != "note")
       return Refuse(Fault::UnknownField, key);
   }
-  const auto design = file.find("design");
-  if (design == file.end()) return Refuse(Fault::MissingField, "design");
-  if (!design->is_object()) return Refuse(Fault::WrongType, "design");
+  const auto design = file.find("design/calculators/*");
+  if (design == file.end()) return Refuse(Fault::MissingField, "design/calculators/*");
+  if (!design->is_object()) return Refuse(Fault::WrongType, "design/calculators/*");
 
   DesignDocument d;
   if (const auto note = file.find("note"); note != file.end()) {

@@ -2,7 +2,7 @@
 // The details of one proposed design: evaluated in full, described in fourteen lines.
 #include <string>
 
-#include "design/grouped_core_search.h"
+#include "design/calculators/grouped_core_search.h"
 #include "magnetics/evaluate_inductor.h"
 #include "magnetics/outcome.h"
 

@@ -1,4 +1,4 @@
-#include "design/spice_model.h"
+#include "design/exchange/spice_model.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "design/toroid_inputs.h"
+#include "design/calculators/toroid_inputs.h"
 
 #include <cmath>
 

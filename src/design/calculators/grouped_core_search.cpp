@@ -1,11 +1,11 @@
-#include "design/grouped_core_search.h"
+#include "design/calculators/grouped_core_search.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "core-data/catalogue.h"
-#include "design/turn_bounds.h"
+#include "design/calculators/turn_bounds.h"
 #include "magnetics/formulas.h"
 #include "text/float_range.h"
 #include "text/number_text.h"

@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "design/design_curves.h"
+#include "design/analysis/design_curves.h"
 #include "magnetics/evaluate_inductor.h"
 #include "magnetics/outcome.h"
 

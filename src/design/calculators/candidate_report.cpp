@@ -1,4 +1,4 @@
-#include "design/candidate_report.h"
+#include "design/calculators/candidate_report.h"
 
 #include <array>
 

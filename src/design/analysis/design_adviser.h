@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "design/design_assessment.h"
+#include "design/analysis/design_assessment.h"
 #include "magnetics/evaluate_inductor.h"
 #include "magnetics/outcome.h"
 

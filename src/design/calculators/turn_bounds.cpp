@@ -1,4 +1,4 @@
-#include "design/turn_bounds.h"
+#include "design/calculators/turn_bounds.h"
 
 #include "text/float_range.h"
 
