@@ -1,5 +1,6 @@
 #include "magnetics/core_loss.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -59,6 +60,14 @@ double KmePolynomial(double f) {
          0.00053035186461486 * std::pow(f, 3.5);
 }
 
+// g′(f), term by term.
+double KmePolynomialSlope(double f) {
+  return 0.5 * 14.1475130723223 * std::pow(f, -0.5) + 17.2457314178272 -
+         1.5 * 12.1242553824513 * std::pow(f, 0.5) + 2 * 3.31773148895725 * f -
+         2.5 * 0.413579630100765 * std::pow(f, 1.5) + 3 * 0.0241730791229382 * std::pow(f, 2) -
+         3.5 * 0.00053035186461486 * std::pow(f, 2.5);
+}
+
 }  // namespace
 
 float CoreLossDensity(std::int16_t Permeability, std::string_view Series, float FrequencyKHz,
@@ -72,6 +81,17 @@ float CoreLossDensity(std::int16_t Permeability, std::string_view Series, float 
     return ToFloat32(std::pow(b, 2.28) * KmePolynomial(f));
   }
   return 0.0f;
+}
+
+double CoreLossFrequencyExponent(std::int16_t Permeability, std::string_view Series,
+                                 float FrequencyKHz) {
+  if (const PowerLaw* law = Coefficients(Permeability, Series)) return law->alpha;
+  if (Series == "KME" && Any(Permeability, {60, 75, 90, 125})) {
+    const double f = static_cast<double>(FrequencyKHz);
+    const double alpha = f * KmePolynomialSlope(f) / KmePolynomial(f);
+    return std::isnan(alpha) ? 1.0 : std::clamp(alpha, 1.0, 2.0);
+  }
+  return 1.0;
 }
 
 }  // namespace qiro

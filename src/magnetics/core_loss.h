@@ -11,4 +11,10 @@ namespace qiro {
 float CoreLossDensity(std::int16_t Permeability, std::string_view Series, float FrequencyKHz,
                       float FluxSwing);
 
+// The exponent α of frequency in the loss at a frequency (kHz): the power law's own, or for
+// the "KME" polynomial f·g′(f)/g(f), limited to 1…2 (outside that range the polynomial is no
+// power law). 1 for a pair without a formula, whose loss is 0 anyway.
+double CoreLossFrequencyExponent(std::int16_t Permeability, std::string_view Series,
+                                 float FrequencyKHz);
+
 }  // namespace qiro

@@ -25,11 +25,11 @@ double D(float v) { return static_cast<double>(v); }
 
 bool Positive(double v) { return std::isfinite(v) && v > 0; }
 
-// √h of the odd harmonics: the skin depth shrinks with √h, so Δh = Δ1·√h.
-const std::array<double, kHarmonicCount>& HarmonicRoots() {
+// √h of the harmonics h = 1 … 99: the skin depth shrinks with √h, so Δh = Δ1·√h.
+const std::array<double, kHighestRippleHarmonic>& HarmonicRoots() {
   static const auto roots = [] {
-    std::array<double, kHarmonicCount> r{};
-    for (int i = 0; i < kHarmonicCount; ++i) r[static_cast<std::size_t>(i)] = std::sqrt(2.0 * i + 1);
+    std::array<double, kHighestRippleHarmonic> r{};
+    for (std::size_t i = 0; i < r.size(); ++i) r[i] = std::sqrt(static_cast<double>(i + 1));
     return r;
   }();
   return roots;
@@ -162,20 +162,24 @@ struct CopperAt {
 
 class CopperModel {
  public:
-  CopperModel(const InductorEvaluation& e, int layers, double pitch)
+  CopperModel(const InductorEvaluation& e, const WindingHeat& heat, int layers, double pitch)
       : r20_(D(e.DcResistance) / 1000),
-        average_(D(e.AverageCurrent)),
-        frequencyHz_(D(e.FrequencyKHz) * 1000),
+        meanSquare_(heat.MeanSquareCurrent),
+        frequencyHz_(heat.FrequencyKHz * 1000),
         layerTerm_(LayerTerm(layers)),
         // (π/4)^0.75 · d · √(d/p), with d in mm: divided by the skin depth in mm gives Δ.
         foil_(std::pow(pi / 4, 0.75) * D(e.WireDiameter) * std::sqrt(D(e.WireDiameter) / pitch)) {
-    const double ripple = D(e.RippleCurrent);
-    ac_ = frequencyHz_ > 0 && ripple > 0;
-    for (int i = 0; i < kHarmonicCount; ++i) {
-      const double h = 2.0 * i + 1;
-      const double rms = 4 * ripple / (std::sqrt(2.0) * pi * pi * h * h);
-      squares_[static_cast<std::size_t>(i)] = rms * rms;
+    const auto& roots = HarmonicRoots();
+    const std::size_t step = heat.OddHarmonicsOnly ? 2 : 1;
+    for (std::size_t i = 0; i < heat.HarmonicSquares.size() && count_ < roots.size(); ++i) {
+      const std::size_t order = 1 + step * i;  // h
+      if (order > roots.size()) break;
+      roots_[count_] = roots[order - 1];
+      squares_[count_] = heat.HarmonicSquares[i];
+      ac_ = ac_ || squares_[count_] > 0;
+      ++count_;
     }
+    ac_ = ac_ && frequencyHz_ > 0;
   }
 
   CopperAt At(double temperature) const {
@@ -183,25 +187,24 @@ class CopperModel {
                                  (temperature - kResistanceReferenceTemperature);
     const double resistance = r20_ * scale;
     CopperAt at;
-    at.Dc = average_ * average_ * resistance;
+    at.Dc = meanSquare_ * resistance;
     if (!ac_) return at;
     const double rho = kCopperResistivity * scale;
     const double skinDepth = std::sqrt(rho / (pi * frequencyHz_ * kMu0)) * 1000;  // mm
     const double delta1 = foil_ / skinDepth;
-    const auto& roots = HarmonicRoots();
     // Δ grows with the harmonic: the thin ones (Fr = 1) come first, the thick ones last, and
     // the kernel runs without a branch over those between.
-    std::array<double, kHarmonicCount> factors;
+    std::array<double, kHighestRippleHarmonic> factors;
     std::size_t from = 0;
-    std::size_t to = factors.size();
-    while (from < to && !(delta1 * roots[from] >= 1e-4)) factors[from++] = 1.0;
-    while (to > from && delta1 * roots[to - 1] > kThickConductor) {
+    std::size_t to = count_;
+    while (from < to && !(delta1 * roots_[from] >= 1e-4)) factors[from++] = 1.0;
+    while (to > from && delta1 * roots_[to - 1] > kThickConductor) {
       --to;
-      factors[to] = Dowell(delta1 * roots[to], layerTerm_);
+      factors[to] = Dowell(delta1 * roots_[to], layerTerm_);
     }
-    DowellKernels(roots.data(), delta1, layerTerm_, factors.data(), from, to);
+    DowellKernels(roots_.data(), delta1, layerTerm_, factors.data(), from, to);
     double sum = 0;
-    for (std::size_t i = 0; i < factors.size(); ++i) sum += squares_[i] * factors[i];
+    for (std::size_t i = 0; i < count_; ++i) sum += squares_[i] * factors[i];
     at.Ac = sum * resistance;
     at.Fundamental = Dowell(delta1, layerTerm_);
     return at;
@@ -209,13 +212,26 @@ class CopperModel {
 
  private:
   double r20_;
-  double average_;
+  double meanSquare_;
   double frequencyHz_;
   double layerTerm_;
   double foil_;
   bool ac_ = false;
-  std::array<double, kHarmonicCount> squares_{};
+  std::size_t count_ = 0;
+  std::array<double, kHighestRippleHarmonic> roots_{};    // √h
+  std::array<double, kHighestRippleHarmonic> squares_{};  // A², RMS² of harmonic h
 };
+
+// The report's ripple as a symmetric triangle: its odd harmonics' RMS² (A²).
+std::array<double, kHarmonicCount> TriangleHarmonics(double ripple) {
+  std::array<double, kHarmonicCount> squares{};
+  for (int i = 0; i < kHarmonicCount; ++i) {
+    const double h = 2.0 * i + 1;
+    const double rms = 4 * ripple / (std::sqrt(2.0) * pi * pi * h * h);
+    squares[static_cast<std::size_t>(i)] = rms * rms;
+  }
+  return squares;
+}
 
 std::optional<Refused> CheckInput(const InductorEvaluation& e, double ambient) {
   using enum AssessmentRefusal;
@@ -238,12 +254,17 @@ std::optional<Refused> CheckInput(const InductorEvaluation& e, double ambient) {
     return Refused{InvalidInput, "DcResistance must be 0 or more"};
   if (!Positive(e.InductanceAtZero) || !std::isfinite(e.InductanceAtPeak))
     return Refused{InvalidInput, "the inductance at 0 A must be above 0"};
-  if (std::isnan(e.CoreLoss) || std::isnan(e.CoreLossPerVolume))
+  return std::nullopt;
+}
+
+std::optional<Refused> CheckCoreLoss(double loss, double density) {
+  using enum AssessmentRefusal;
+  if (std::isnan(loss) || std::isnan(density))
     return Refused{InvalidInput, "the core loss is not a number"};
-  if (e.CoreLoss < 0 || e.CoreLossPerVolume < 0)
+  if (loss < 0 || density < 0)
     return Refused{LossOutsideModel,
                    "the core loss model gives a negative loss at this frequency"};
-  if (!std::isfinite(e.CoreLoss)) return Refused{InvalidInput, "the core loss is not finite"};
+  if (!std::isfinite(loss)) return Refused{InvalidInput, "the core loss is not finite"};
   return std::nullopt;
 }
 
@@ -335,6 +356,29 @@ Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& design,
 
 Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& e, double ambient,
                                        AssessmentRefusal& refusal) {
+  refusal = AssessmentRefusal::None;
+  if (const auto bad = CheckCoreLoss(D(e.CoreLoss), D(e.CoreLossPerVolume))) {
+    // The input's own faults come first, as they always have.
+    if (const auto input = CheckInput(e, ambient)) {
+      refusal = input->kind;
+      return Outcome<DesignAssessment>::Fail(input->reason);
+    }
+    refusal = bad->kind;
+    return Outcome<DesignAssessment>::Fail(bad->reason);
+  }
+  const auto squares = TriangleHarmonics(D(e.RippleCurrent));
+  WindingHeat heat;
+  heat.CoreLoss = D(e.CoreLoss);
+  heat.MeanSquareCurrent = D(e.AverageCurrent) * D(e.AverageCurrent);
+  heat.FrequencyKHz = D(e.FrequencyKHz);
+  heat.HarmonicSquares = squares;
+  heat.OddHarmonicsOnly = true;
+  heat.Retention = D(e.InductanceAtPeak) / D(e.InductanceAtZero) * 100;
+  return AssessWindingUnder(e, heat, ambient, refusal);
+}
+
+Outcome<DesignAssessment> AssessWindingUnder(const InductorEvaluation& e, const WindingHeat& heat,
+                                             double ambient, AssessmentRefusal& refusal) {
   using Result = Outcome<DesignAssessment>;
   using enum AssessmentRefusal;
   refusal = None;
@@ -343,6 +387,14 @@ Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& e, double ambie
     return Result::Fail(reason);
   };
   if (const auto bad = CheckInput(e, ambient)) return refuse(bad->kind, bad->reason);
+  if (const auto bad = CheckCoreLoss(heat.CoreLoss, heat.CoreLoss))
+    return refuse(bad->kind, bad->reason);
+  if (!(std::isfinite(heat.MeanSquareCurrent) && heat.MeanSquareCurrent >= 0 &&
+        std::isfinite(heat.FrequencyKHz) && heat.FrequencyKHz >= 0))
+    return refuse(InvalidInput, "the current or its frequency cannot be assessed");
+  for (const double s : heat.HarmonicSquares) {
+    if (!(std::isfinite(s) && s >= 0)) return refuse(InvalidInput, "the ripple cannot be assessed");
+  }
 
   DesignAssessment a;
   const auto laid = LayWinding(e);
@@ -353,9 +405,9 @@ Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& e, double ambie
   a.WoundOuterDiameter = laid->WoundOuterDiameter;
   a.WoundHeight = laid->WoundHeight;
   a.SurfaceArea = laid->SurfaceArea;
-  a.CoreLoss = D(e.CoreLoss);
+  a.CoreLoss = heat.CoreLoss;
 
-  const CopperModel copper(e, a.Layers, pitch);
+  const CopperModel copper(e, heat, a.Layers, pitch);
   const auto riseAt = [&](const CopperAt& at) {
     return std::pow(1000 * (a.CoreLoss + at.Dc + at.Ac) / a.SurfaceArea, kRiseExponent);
   };
@@ -390,7 +442,7 @@ Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& e, double ambie
   a.TotalLoss = a.CoreLoss + hot.Dc + hot.Ac;
   a.TemperatureRise = temperature - ambient;
   a.WindingTemperature = temperature;
-  a.InductanceRetention = D(e.InductanceAtPeak) / D(e.InductanceAtZero) * 100;
+  a.InductanceRetention = heat.Retention;
   a.ThermalVerdict = RateTemperatureRise(a.TemperatureRise);
   a.RetentionVerdict = RateRetention(a.InductanceRetention);
 

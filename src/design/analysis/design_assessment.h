@@ -16,6 +16,7 @@
 // Everything is computed in double from the evaluation's float members.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -120,6 +121,25 @@ Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& design,
 // The same, also telling which kind of refusal it was (None when assessed).
 Outcome<DesignAssessment> AssessDesign(const InductorEvaluation& design,
                                        double ambientTemperature, AssessmentRefusal& refusal);
+
+// What heats a wound design: the core loss, the current's mean square and the ripple's
+// harmonics (RMS², A²) at the ripple frequency, with the inductance left at the highest
+// current. AssessDesign is this with the report's core loss and a symmetric triangle.
+struct WindingHeat {
+  double CoreLoss = 0;           // W
+  double MeanSquareCurrent = 0;  // A², of the line-frequency (or DC) current
+  double FrequencyKHz = 0;       // of the ripple's fundamental
+  // Harmonic h at index h − 1 (h = 1 … 99), or with OddHarmonicsOnly h = 2·index + 1.
+  std::span<const double> HarmonicSquares;
+  bool OddHarmonicsOnly = false;
+  double Retention = 0;          // %, L at the highest current of L@0A
+};
+
+// The winding of `winding` (core, stack, wire, strands, turns, its DC resistance) assessed
+// under `heat`, with AssessDesign's rules, surface and refusals.
+Outcome<DesignAssessment> AssessWindingUnder(const InductorEvaluation& winding,
+                                             const WindingHeat& heat, double ambientTemperature,
+                                             AssessmentRefusal& refusal);
 
 // Dowell's resistance factor of m layers of round conductors at Δ = equivalent foil
 // thickness over skin depth; 1 for Δ below 1e-4 (and for Δ that is not a number above it).
