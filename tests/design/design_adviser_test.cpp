@@ -50,9 +50,12 @@ std::string Text(const AdvisedDesign& d) {
          std::to_string(d.Turns);
 }
 
-void ExpectSameAsPlainLoop(const AdviserRequest& r, const std::string& label) {
+// `feasible` counts the feasible designs.
+void ExpectSameAsPlainLoop(const AdviserRequest& r, const std::string& label,
+                           std::size_t* feasible = nullptr) {
   SCOPED_TRACE(label);
   const auto plain = reference::AdvisedDesigns(r);
+  if (feasible != nullptr) *feasible = plain.Feasible.size();
   for (const int threads : {1, 2}) {
     AdviserControl control;
     control.Threads = threads;
@@ -134,6 +137,46 @@ TEST_F(AdviserTest, EqualsThePlainLoopOverTheDefinition) {
     AdviserRequest r = Small(c.series);
     c.change(r);
     ExpectSameAsPlainLoop(r, c.label);
+  }
+}
+
+// In a converter: the line-cycle chokes and DC converters at duties far from one half, with
+// the constraints that read the converter's own numbers (retention at the highest current).
+TEST_F(AdviserTest, InAConverterEqualsThePlainLoop) {
+  const auto converter = [](Topology kind, std::initializer_list<float> inputs) {
+    Converter c;
+    c.Kind = kind;
+    std::size_t i = 0;
+    for (const float v : inputs) c.Inputs[i++] = v;
+    return c;
+  };
+  struct Case {
+    const char* label;
+    Converter converter;
+    double required, minRetention, maxRise;
+    int series;
+  };
+  const Case cases[] = {
+      {"PFC", converter(Topology::Pfc, {500, 220, 400, 65, 0.98f, 0.2f}), 0, 0, 40, 6},
+      {"PFC, retention and a set inductance",
+       converter(Topology::Pfc, {1500, 230, 400, 40, 0.98f, 0.3f}), 400, 40, 60, 0},
+      {"inverter", converter(Topology::InverterLc, {2000, 400, 230, 20, 0.2f}), 0, 0, 50, 6},
+      {"buck at D 0.1", converter(Topology::Buck, {10, 48, 5, 200, 0.3f}), 0, 30, 40, 2},
+      {"full bridge", converter(Topology::FullBridge, {12, 100, 20, 0.3f, 0.2f}), 0, 0, 40, 1},
+  };
+  for (const Case& c : cases) {
+    AdviserRequest r;
+    r.Series = {};
+    r.Series[static_cast<std::size_t>(c.series)] = true;
+    r.MaxCoreCount = 2;
+    r.MaxStrandCount = 2;
+    r.InConverter = c.converter;
+    r.RequiredInductance = c.required;
+    r.MinRetention = c.minRetention;
+    r.MaxTemperatureRise = c.maxRise;
+    std::size_t feasible = 0;
+    ExpectSameAsPlainLoop(r, c.label, &feasible);
+    EXPECT_GT(feasible, 0u) << c.label;
   }
 }
 

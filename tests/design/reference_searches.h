@@ -13,6 +13,7 @@
 
 #include "core-data/catalogue.h"
 #include "design/calculators/catalogue_fit_search.h"
+#include "design/analysis/converter_operation.h"
 #include "design/analysis/design_assessment.h"
 #include "design/analysis/design_adviser.h"
 #include "design/calculators/grouped_core_search.h"
@@ -101,8 +102,21 @@ struct PlainAdvice {
   AdviserRejections Rejections;
 };
 
-inline PlainAdvice AdvisedDesigns(const AdviserRequest& r) {
+// In a converter: the inductance at the converter's own current, every design assessed in it
+// from scratch (AssessInConverter), its retention at the highest current.
+inline PlainAdvice AdvisedDesigns(const AdviserRequest& request) {
   PlainAdvice out;
+  AdviserRequest r = request;
+  std::optional<ConverterOperation> op;
+  if (request.InConverter) {
+    op = *OperateConverter(*request.InConverter);
+    r.Where = InductanceAt::Average;
+    r.AverageCurrent = op->DesignCurrent;
+    r.PeakCurrent = op->PeakCurrent;
+    r.RippleCurrent = op->RippleCurrent;
+    r.FrequencyKHz = op->RippleFrequencyKHz;
+    if (r.RequiredInductance == 0) r.RequiredInductance = op->RequiredInductance;
+  }
   const float f = ToFloat32(r.FrequencyKHz);
   const float average = ToFloat32(r.AverageCurrent);
   const float peak = ToFloat32(r.PeakCurrent);
@@ -129,15 +143,25 @@ inline PlainAdvice AdvisedDesigns(const AdviserRequest& r) {
       for (int w = 0; w < 30; ++w) {
         const float d = ToFloat32((w + 1) / 10.0);
         for (int k = 1; k <= r.MaxStrandCount; ++k) {
-          const auto e = EvaluateInductor(c, c, static_cast<float>(n), 0, f, average, peak, ripple,
-                                          d, static_cast<std::int16_t>(k),
-                                          static_cast<std::int16_t>(turns));
+          const auto N = static_cast<std::int16_t>(turns);
+          const auto e =
+              op ? EvaluateForConverter(*op, c, static_cast<float>(n), d, static_cast<std::int16_t>(k), N)
+                 : EvaluateInductor(c, c, static_cast<float>(n), 0, f, average, peak, ripple, d,
+                                    static_cast<std::int16_t>(k), N);
           if (!e) {
             ++out.Rejections.NotAssessable;
             continue;
           }
           AssessmentRefusal refusal;
-          const auto a = AssessDesign(*e, r.AmbientTemperature, refusal);
+          std::optional<DesignAssessment> a;
+          if (op) {
+            const auto in = AssessInConverter(*op, c, static_cast<float>(n), d,
+                                              static_cast<std::int16_t>(k), N,
+                                              r.AmbientTemperature, refusal);
+            if (in) a = in->Assessment;
+          } else if (const auto plain = AssessDesign(*e, r.AmbientTemperature, refusal)) {
+            a = *plain;
+          }
           // The wound size is known before the temperature: it rules first.
           const auto laid = LayWinding(*e);
           if (a && !(laid && laid->WoundOuterDiameter == a->WoundOuterDiameter &&
@@ -145,8 +169,10 @@ inline PlainAdvice AdvisedDesigns(const AdviserRequest& r) {
             out.Feasible.push_back({});  // the two windings disagree: fails the comparison
             continue;
           }
-          const double retention = static_cast<double>(e->InductanceAtPeak) /
-                                   static_cast<double>(e->InductanceAtZero) * 100;
+          const double retention =
+              op ? (r.MinRetention > 0 ? ConverterStack(*op, c, static_cast<float>(n), N).Load()->Retention : 0)
+                 : static_cast<double>(e->InductanceAtPeak) /
+                       static_cast<double>(e->InductanceAtZero) * 100;
           if (!(e->WindowFill <= 44)) {
             ++out.Rejections.WindowFill;
           } else if (r.MinRetention > 0 && !(retention >= r.MinRetention)) {

@@ -62,28 +62,21 @@ Outcome<ConverterOperation> Refused(const Outcome<R>& outcome) {
   return Refuse(outcome.error());
 }
 
-// The largest of f over [0, π/2] from its values at the nodes: golden-section search between
-// the neighbours of the best node, where the curve is smooth.
+// The largest of f over [0, π/2], given its values at the ascending angles `thetas` (π/2
+// among them): golden-section search between the neighbours of the best, where the curve is
+// smooth.
 template <class F>
-double LargestOverQuarter(const std::vector<ConverterInstant>& instants, F f) {
-  std::vector<double> thetas{0};
-  for (const ConverterInstant& i : instants) thetas.push_back(i.Theta);
-  thetas.push_back(pi / 2);
-  std::size_t best = 1;
-  double bestValue = f(thetas[1]);
-  for (std::size_t k = 2; k < thetas.size(); ++k) {
-    const double v = f(thetas[k]);
-    if (v > bestValue) {
-      bestValue = v;
-      best = k;
-    }
+double LargestOverQuarter(const std::vector<double>& thetas, const std::vector<double>& values, F f) {
+  std::size_t best = 0;
+  for (std::size_t k = 1; k < values.size(); ++k) {
+    if (values[k] > values[best]) best = k;
   }
-  double a = thetas[best - 1];
+  double a = best > 0 ? thetas[best - 1] : 0;
   double b = best + 1 < thetas.size() ? thetas[best + 1] : thetas[best];
   constexpr double kGolden = 0.6180339887498949;
   double c = b - kGolden * (b - a), d = a + kGolden * (b - a);
   double fc = f(c), fd = f(d);
-  for (int k = 0; k < 60 && b - a > 1e-12; ++k) {
+  while (b - a > 1e-9) {
     if (fc > fd) {
       b = d, d = c, fd = fc;
       c = b - kGolden * (b - a);
@@ -94,7 +87,7 @@ double LargestOverQuarter(const std::vector<ConverterInstant>& instants, F f) {
       fd = f(d);
     }
   }
-  return std::max({bestValue, fc, fd});
+  return std::max({values[best], fc, fd});
 }
 
 }  // namespace
@@ -283,6 +276,10 @@ Outcome<ConverterLoad> ConverterStack::Load() const {
   ConverterLoad load;
   load.InductanceAtZero = W(inductanceAtZero_);
   load.CoreLossExponent = alpha_;
+  std::vector<double> thetas, highest, ripples;
+  thetas.reserve(instants_.size() + 1);
+  highest.reserve(instants_.size() + 1);
+  ripples.reserve(instants_.size() + 1);
   for (const ConverterInstant& instant : instants_) {
     const InstantLoad l = At(instant);
     const double w = instant.Weight;
@@ -301,19 +298,28 @@ Outcome<ConverterLoad> ConverterStack::Load() const {
       before = sinH;
       sinH = next;
     }
-    if (!operation_.LineCycle) {
-      load.HighestCurrent = l.Current + l.Ripple / 2;
-      load.LargestRipple = l.Ripple;
-    }
+    thetas.push_back(instant.Theta);
+    highest.push_back(l.Current + l.Ripple / 2);
+    ripples.push_back(l.Ripple);
   }
   if (operation_.LineCycle) {
-    load.HighestCurrent = LargestOverQuarter(instants_, [&](double theta) {
-      const InstantLoad l = At(InstantAt(operation_, theta));
-      return l.Current + l.Ripple / 2;
+    // The crest closes the grid; the maxima are then found between its points.
+    const ConverterInstant crest = InstantAt(operation_, pi / 2);
+    const double crestRipple = crest.VoltSeconds / InductanceAt(crest.Current);
+    thetas.push_back(pi / 2);
+    highest.push_back(crest.Current + crestRipple / 2);
+    ripples.push_back(crestRipple);
+    const auto rippleAt = [&](double theta) {
+      const ConverterInstant i = InstantAt(operation_, theta);
+      return i.VoltSeconds / InductanceAt(i.Current);
+    };
+    load.HighestCurrent = LargestOverQuarter(thetas, highest, [&](double theta) {
+      return operation_.DesignCurrent * std::sin(theta) + rippleAt(theta) / 2;
     });
-    load.LargestRipple = LargestOverQuarter(instants_, [&](double theta) {
-      return At(InstantAt(operation_, theta)).Ripple;
-    });
+    load.LargestRipple = LargestOverQuarter(thetas, ripples, rippleAt);
+  } else if (!highest.empty()) {
+    load.HighestCurrent = highest.front();
+    load.LargestRipple = ripples.front();
   }
   const float volume = ToFloat32(W(core_.Volume) * W(coreCount_));  // as the evaluation's
   load.CoreLoss = load.CoreLossDensity * W(volume) / 1000;

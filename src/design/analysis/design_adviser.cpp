@@ -80,8 +80,9 @@ void Add(AdviserRejections& to, const AdviserRejections& from) {
 
 class Search {
  public:
-  Search(const AdviserRequest& request, const AdviserControl& control)
-      : request_(request), control_(control) {
+  Search(const AdviserRequest& request, const ConverterOperation* converter,
+         const AdviserControl& control)
+      : request_(request), converter_(converter), control_(control) {
     for (int slot = 1; slot <= CatalogueSize; ++slot) {
       const std::string& series = CoreCatalogue[static_cast<std::size_t>(slot - 1)].Series;
       for (std::size_t s = 0; s < kSeriesCodes.size(); ++s) {
@@ -147,6 +148,19 @@ class Search {
     control_.Progress(static_cast<double>(done) / static_cast<double>(slots_.size()));
   }
 
+  Outcome<InductorEvaluation> Evaluate(const CoreRecord& core, int stack, int wire, int strands,
+                                       std::int16_t turns) const {
+    const AdviserRequest& r = request_;
+    if (converter_ != nullptr)
+      return EvaluateForConverter(*converter_, core, static_cast<float>(stack),
+                                  AdviserWireDiameter(wire), static_cast<std::int16_t>(strands),
+                                  turns);
+    return EvaluateInductor(core, core, static_cast<float>(stack), 0, ToFloat32(r.FrequencyKHz),
+                            ToFloat32(r.AverageCurrent), ToFloat32(r.PeakCurrent),
+                            ToFloat32(r.RippleCurrent), AdviserWireDiameter(wire),
+                            static_cast<std::int16_t>(strands), turns);
+  }
+
   bool Slot(int slot, SlotResult& out) {
     const CoreRecord& core = CoreCatalogue[static_cast<std::size_t>(slot - 1)];
     const AdviserRequest& r = request_;
@@ -160,6 +174,13 @@ class Search {
         continue;
       }
       const auto N = static_cast<std::int16_t>(turns);
+      // In a converter, what the stack sees does not depend on the wire: once per stack.
+      std::optional<Outcome<ConverterLoad>> load;
+      std::optional<WindingHeat> heat;
+      if (converter_ != nullptr) {
+        load = ConverterStack(*converter_, core, static_cast<float>(stack), N).Load();
+        if (*load) heat = HeatOf(**load, *converter_);
+      }
       std::optional<bool> retentionFails;  // the same for every wire: known at the first
       // Strand counts past `limit` overfill the window: a thinner wire did with as many.
       int limit = strands;
@@ -167,10 +188,7 @@ class Search {
         no.WindowFill += strands - limit;
         for (int k = 1; k <= limit; ++k) {
           if (Stopped()) return false;
-          const auto e = EvaluateInductor(core, core, static_cast<float>(stack), 0,
-                                          ToFloat32(r.FrequencyKHz), ToFloat32(r.AverageCurrent),
-                                          ToFloat32(r.PeakCurrent), ToFloat32(r.RippleCurrent),
-                                          AdviserWireDiameter(wire), static_cast<std::int16_t>(k), N);
+          const auto e = Evaluate(core, stack, wire, k, N);
           if (!e) {
             ++no.NotAssessable;
             continue;
@@ -183,9 +201,11 @@ class Search {
             break;
           }
           if (!retentionFails) {
-            // As the assessment computes it, from inductances that do not depend on the wire.
-            const double retention = D(e->InductanceAtPeak) / D(e->InductanceAtZero) * 100;
-            retentionFails = r.MinRetention > 0 && !(retention >= r.MinRetention);
+            // As the assessment computes it, from inductances that do not depend on the wire;
+            // a converter's load that cannot be computed leaves it to the assessment's refusal.
+            const double retention = heat ? heat->Retention
+                                          : D(e->InductanceAtPeak) / D(e->InductanceAtZero) * 100;
+            retentionFails = !(load && !heat) && r.MinRetention > 0 && !(retention >= r.MinRetention);
           }
           if (*retentionFails) {
             ++no.Retention;
@@ -204,12 +224,20 @@ class Search {
             ++no.WoundHeight;
             continue;
           }
-          if (SurelyTooHot(*e, *laid)) {
+          if (load && !heat) {  // the converter's load could not be computed
+            ++no.NotAssessable;
+            continue;
+          }
+          const bool tooHot =
+              heat ? SurelyTooHot(*e, *laid, heat->CoreLoss, heat->MeanSquareCurrent)
+                   : SurelyTooHot(*e, *laid, D(e->CoreLoss), D(e->AverageCurrent) * D(e->AverageCurrent));
+          if (tooHot) {
             ++no.TemperatureRise;
             continue;
           }
           AssessmentRefusal refusal;
-          const auto a = AssessDesign(*e, r.AmbientTemperature, refusal);
+          const auto a = heat ? AssessWindingUnder(*e, *heat, r.AmbientTemperature, refusal)
+                              : AssessDesign(*e, r.AmbientTemperature, refusal);
           if (!a) {
             ++(refusal == AssessmentRefusal::NoSteadyTemperature ? no.TemperatureRise
                                                                  : no.NotAssessable);
@@ -239,17 +267,17 @@ class Search {
   // tolerance) means the assessment takes a second round, so the second bounds its result;
   // the margin covers the rounding of pow and of the sums. Designs whose core loss the
   // assessment would refuse are left to it.
-  bool SurelyTooHot(const InductorEvaluation& e, const LaidWinding& laid) const {
-    if (!(e.CoreLoss >= 0 && e.CoreLossPerVolume >= 0 && laid.SurfaceArea > 0)) return false;
+  bool SurelyTooHot(const InductorEvaluation& e, const LaidWinding& laid, double coreLoss,
+                    double meanSquare) const {
+    if (!(coreLoss >= 0 && laid.SurfaceArea > 0)) return false;
+    if (converter_ == nullptr && !(e.CoreLossPerVolume >= 0)) return false;
     const double ambient = request_.AmbientTemperature;
     const double limit = request_.MaxTemperatureRise;
     const double r20 = D(e.DcResistance) / 1000;
-    const double current = D(e.AverageCurrent);
     const auto round = [&](double t) {
       const double resistance =
           r20 * (1 + kCopperTemperatureCoefficient * (t - kResistanceReferenceTemperature));
-      return ambient + std::pow(1000 * (D(e.CoreLoss) + current * current * resistance) /
-                                    laid.SurfaceArea,
+      return ambient + std::pow(1000 * (coreLoss + meanSquare * resistance) / laid.SurfaceArea,
                                 kRiseExponent);
     };
     const double first = round(ambient);
@@ -259,6 +287,7 @@ class Search {
   }
 
   const AdviserRequest& request_;
+  const ConverterOperation* converter_;  // null: the currents of the request
   const AdviserControl& control_;
   std::vector<int> slots_;
   std::vector<SlotResult> results_;
@@ -290,7 +319,10 @@ double WoundVolume(double woundOuterDiameter, double woundHeight) {
   return std::numbers::pi / 4 * woundOuterDiameter * woundOuterDiameter * woundHeight / 1000;
 }
 
-AdviserArgument CheckAdviserRequest(const AdviserRequest& r) {
+namespace {
+
+// The ranges of a request whose currents, ripple and frequency are its own.
+AdviserArgument CheckCurrents(const AdviserRequest& r) {
   using enum AdviserArgument;
   if (!(InFloat(r.RequiredInductance) && ToFloat32(r.RequiredInductance) > 0))
     return RequiredInductance;
@@ -317,6 +349,51 @@ AdviserArgument CheckAdviserRequest(const AdviserRequest& r) {
   return None;
 }
 
+// A request in a converter becomes one at the converter's own current, ripple and frequency.
+struct Resolved {
+  AdviserRequest Request;
+  std::optional<ConverterOperation> Operation;
+  AdviserArgument Bad = AdviserArgument::None;
+  std::string Reason;
+};
+
+Resolved Resolve(const AdviserRequest& request) {
+  Resolved out{request, std::nullopt, AdviserArgument::None, {}};
+  if (request.InConverter) {
+    const AdviserRequest plain;
+    if (request.AverageCurrent != plain.AverageCurrent || request.PeakCurrent != plain.PeakCurrent ||
+        request.RippleCurrent != plain.RippleCurrent || request.FrequencyKHz != plain.FrequencyKHz ||
+        request.Where != plain.Where) {
+      out.Bad = AdviserArgument::Converter;
+      out.Reason = "Converter replaces AverageCurrent, PeakCurrent, RippleCurrent, FrequencyKHz "
+                   "and InductanceAt: give one or the other";
+      return out;
+    }
+    auto op = OperateConverter(*request.InConverter);
+    if (!op) {
+      out.Bad = AdviserArgument::Converter;
+      out.Reason = "Converter: " + op.error();
+      return out;
+    }
+    AdviserRequest& r = out.Request;
+    r.Where = InductanceAt::Average;
+    r.AverageCurrent = op->DesignCurrent;
+    r.PeakCurrent = op->PeakCurrent;
+    r.RippleCurrent = op->RippleCurrent;
+    r.FrequencyKHz = op->RippleFrequencyKHz;
+    if (r.RequiredInductance == 0) r.RequiredInductance = op->RequiredInductance;
+    out.Operation = std::move(*op);
+  }
+  out.Bad = CheckCurrents(out.Request);
+  return out;
+}
+
+}  // namespace
+
+AdviserArgument CheckAdviserRequest(const AdviserRequest& request) {
+  return Resolve(request).Bad;
+}
+
 const char* AdviserArgumentName(AdviserArgument argument) {
   switch (argument) {
     case AdviserArgument::None: return "";
@@ -334,6 +411,7 @@ const char* AdviserArgumentName(AdviserArgument argument) {
     case AdviserArgument::MaxCoreCount: return "MaxCoreCount";
     case AdviserArgument::MaxStrandCount: return "MaxStrandCount";
     case AdviserArgument::Series: return "Series";
+    case AdviserArgument::Converter: return "Converter";
   }
   return "";
 }
@@ -357,22 +435,29 @@ std::string RangeText(AdviserArgument argument) {
     case MaxCoreCount: return "must be from 1 to 6";
     case MaxStrandCount: return "must be from 1 to 100";
     case Series: return "must include at least one series";
+    case Converter:
     case None: return "";
   }
   return "";
 }
 
+std::string Refusal(const Resolved& resolved) {
+  if (!resolved.Reason.empty()) return resolved.Reason;
+  return std::string(AdviserArgumentName(resolved.Bad)) + " " + RangeText(resolved.Bad);
+}
+
 }  // namespace
 
-Outcome<AdviserResult> AdviseDesigns(const AdviserRequest& request,
+Outcome<AdviserResult> AdviseDesigns(const AdviserRequest& original,
                                      const AdviserControl& control) {
   using Result = Outcome<AdviserResult>;
-  if (const auto bad = CheckAdviserRequest(request); bad != AdviserArgument::None)
-    return Result::Fail(std::string(AdviserArgumentName(bad)) + " " + RangeText(bad));
+  const Resolved resolved = Resolve(original);
+  if (resolved.Bad != AdviserArgument::None) return Result::Fail(Refusal(resolved));
+  const AdviserRequest& request = resolved.Request;
 
   AdviserResult result;
   {
-    Search search(request, control);
+    Search search(request, resolved.Operation ? &*resolved.Operation : nullptr, control);
     if (!search.Run()) {
       result.Stopped = true;
       return Result::Ok(std::move(result));
@@ -398,35 +483,52 @@ Outcome<AdviserResult> AdviseDesigns(const AdviserRequest& request,
   return Result::Ok(std::move(result));
 }
 
-Outcome<AdvisedDesignDetails> DescribeAdvisedDesign(const AdviserRequest& request,
+Outcome<AdvisedDesignDetails> DescribeAdvisedDesign(const AdviserRequest& original,
                                                     const AdvisedDesign& design) {
   using Result = Outcome<AdvisedDesignDetails>;
-  if (const auto bad = CheckAdviserRequest(request); bad != AdviserArgument::None)
-    return Result::Fail(std::string(AdviserArgumentName(bad)) + " " + RangeText(bad));
+  const Resolved resolved = Resolve(original);
+  if (resolved.Bad != AdviserArgument::None) return Result::Fail(Refusal(resolved));
+  const AdviserRequest& request = resolved.Request;
   if (!(design.Slot >= 1 && design.Slot <= CatalogueSize && design.CoreCount >= 1 &&
         design.WireIndex >= 0 && design.WireIndex < kWireCount && design.StrandCount >= 1 &&
         design.Turns >= 1))
     return Result::Fail("the design is not one of the adviser's");
   const CoreRecord& core = CoreCatalogue[static_cast<std::size_t>(design.Slot - 1)];
-  const auto e = EvaluateInductor(core, core, static_cast<float>(design.CoreCount), 0,
-                                  ToFloat32(request.FrequencyKHz),
-                                  ToFloat32(request.AverageCurrent),
-                                  ToFloat32(request.PeakCurrent),
-                                  ToFloat32(request.RippleCurrent),
-                                  AdviserWireDiameter(design.WireIndex), design.StrandCount,
-                                  design.Turns);
-  if (!e) return Result::Fail(e.error());
-  const auto a = AssessDesign(*e, request.AmbientTemperature);
-  if (!a) return Result::Fail(a.error());
   AdvisedDesignDetails details;
+  if (resolved.Operation) {
+    AssessmentRefusal refusal;
+    const auto in = AssessInConverter(*resolved.Operation, core, static_cast<float>(design.CoreCount),
+                                      AdviserWireDiameter(design.WireIndex), design.StrandCount,
+                                      design.Turns, request.AmbientTemperature, refusal);
+    if (!in) return Result::Fail(in.error());
+    const auto e = EvaluateForConverter(*resolved.Operation, core,
+                                        static_cast<float>(design.CoreCount),
+                                        AdviserWireDiameter(design.WireIndex), design.StrandCount,
+                                        design.Turns);
+    details.Evaluation = *e;
+    details.Assessment = in->Assessment;
+    details.InConverter = in->Load;
+  } else {
+    const auto e = EvaluateInductor(core, core, static_cast<float>(design.CoreCount), 0,
+                                    ToFloat32(request.FrequencyKHz),
+                                    ToFloat32(request.AverageCurrent),
+                                    ToFloat32(request.PeakCurrent),
+                                    ToFloat32(request.RippleCurrent),
+                                    AdviserWireDiameter(design.WireIndex), design.StrandCount,
+                                    design.Turns);
+    if (!e) return Result::Fail(e.error());
+    const auto a = AssessDesign(*e, request.AmbientTemperature);
+    if (!a) return Result::Fail(a.error());
+    details.Evaluation = *e;
+    details.Assessment = *a;
+  }
   details.PartNumber = core.PartNumber;
   details.CoreCount = design.CoreCount;
-  details.WireDiameter = e->WireDiameter;
+  details.WireDiameter = details.Evaluation.WireDiameter;
   details.StrandCount = design.StrandCount;
   details.Turns = design.Turns;
-  details.Evaluation = *e;
-  details.Assessment = *a;
-  details.WoundVolume = WoundVolume(a->WoundOuterDiameter, a->WoundHeight);
+  details.WoundVolume =
+      WoundVolume(details.Assessment.WoundOuterDiameter, details.Assessment.WoundHeight);
   return Result::Ok(std::move(details));
 }
 

@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "design/analysis/converter_operation.h"
 #include "design/analysis/design_assessment.h"
 #include "magnetics/evaluate_inductor.h"
 #include "magnetics/outcome.h"
@@ -46,6 +47,10 @@ inline constexpr double kAdviserMostWindowFill = 44;  // %
 // takes them); AmbientTemperature kLowestAmbient…kHighestAmbient; MaxTemperatureRise > 0;
 // MaxWoundOuterDiameter, MaxWoundHeight ≥ 0; MinRetention 0…100; MaxCoreCount 1…6;
 // MaxStrandCount 1…100; at least one series. Every number finite.
+// With InConverter the converter takes the place of the currents, ripple, frequency and Where
+// (which then stay at their defaults): the inductance (RequiredInductance, or the converter's
+// L when it is 0) is met at the converter's own current, and every design is assessed in the
+// converter, its retention at the highest current.
 struct AdviserRequest {
   double RequiredInductance = 0;  // μH
   InductanceAt Where = InductanceAt::Zero;
@@ -63,6 +68,7 @@ struct AdviserRequest {
   int MaxStrandCount = 10;           // 1…100
   // Included series, indexed as kSeriesCodes; at least one.
   std::array<bool, 7> Series = {true, true, true, true, true, true, true};
+  std::optional<Converter> InConverter;
 };
 
 // Which argument is wrong, for the screens' and the batch tool's messages.
@@ -82,6 +88,7 @@ enum class AdviserArgument {
   MaxCoreCount,
   MaxStrandCount,
   Series,
+  Converter,
 };
 
 // The first argument outside its range (None when all are valid).
@@ -117,6 +124,7 @@ struct AdvisedDesignDetails {
   InductorEvaluation Evaluation;
   DesignAssessment Assessment;
   double WoundVolume = 0;  // cm³
+  std::optional<ConverterLoad> InConverter;  // the load it was assessed under, in a converter
 };
 
 // Re-evaluates a design of the result under the request (exactly the search's numbers).
