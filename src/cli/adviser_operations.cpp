@@ -36,25 +36,52 @@ void WriteDesign(JsonWriter& w, const AdviserRequest& request, const AdvisedDesi
       {"InductanceRetention", a.InductanceRetention},
   };
   for (const auto& [name, value] : members) w.Key(name).Float64(value);
+  if (d->InConverter) {
+    w.Key("HighestCurrent").Float64(d->InConverter->HighestCurrent);
+    w.Key("LargestRipple").Float64(d->InConverter->LargestRipple);
+  }
   w.EndObject();
 }
 
+// Arguments that a Converter replaces, and that are required without one.
+constexpr const char* kOperatingPoint[] = {"InductanceAt", "AverageCurrent", "PeakCurrent",
+                                           "RippleCurrent", "FrequencyKHz"};
+
 AdviserRequest ReadRequest(const Args& a) {
   AdviserRequest r;
-  r.RequiredInductance = a.f64("RequiredInductance");
-  const std::string& where = a.text("InductanceAt");
-  if (where == "Zero") {
-    r.Where = InductanceAt::Zero;
-  } else if (where == "Average") {
-    r.Where = InductanceAt::Average;
+  if (a.has("Converter")) {
+    for (const char* name : kOperatingPoint) {
+      if (a.has(name))
+        throw Refusal{"argument \"" + std::string(name) +
+                      "\" is replaced by \"Converter\": give one or the other"};
+    }
+    r.InConverter = a.converter("Converter");
+    if (a.has("RequiredInductance")) {
+      r.RequiredInductance = a.f64("RequiredInductance");
+      // 0 asks for the converter's own inductance, which a script asks for by leaving it out.
+      if (r.RequiredInductance == 0)
+        throw Refusal{"argument \"RequiredInductance\" must be above 0 μH"};
+    }
   } else {
-    throw Refusal{"argument \"InductanceAt\" must be \"Zero\" or \"Average\""};
+    for (const char* name : {"RequiredInductance", "InductanceAt", "AverageCurrent", "PeakCurrent",
+                             "RippleCurrent", "FrequencyKHz"}) {
+      if (!a.has(name)) throw Refusal{"missing argument \"" + std::string(name) + "\""};
+    }
+    r.RequiredInductance = a.f64("RequiredInductance");
+    const std::string& where = a.text("InductanceAt");
+    if (where == "Zero") {
+      r.Where = InductanceAt::Zero;
+    } else if (where == "Average") {
+      r.Where = InductanceAt::Average;
+    } else {
+      throw Refusal{"argument \"InductanceAt\" must be \"Zero\" or \"Average\""};
+    }
+    r.AverageCurrent = a.f64("AverageCurrent");
+    r.PeakCurrent = a.f64("PeakCurrent");
+    r.RippleCurrent = a.f64("RippleCurrent");
+    r.FrequencyKHz = a.f64("FrequencyKHz");
   }
   r.InductanceTolerance = a.f64("InductanceTolerance");
-  r.AverageCurrent = a.f64("AverageCurrent");
-  r.PeakCurrent = a.f64("PeakCurrent");
-  r.RippleCurrent = a.f64("RippleCurrent");
-  r.FrequencyKHz = a.f64("FrequencyKHz");
   r.AmbientTemperature = a.f64("AmbientTemperature");
   r.MaxTemperatureRise = a.f64("MaxTemperatureRise");
   r.MaxWoundOuterDiameter = a.f64("MaxWoundOuterDiameter");
@@ -76,7 +103,10 @@ AdviserRequest ReadRequest(const Args& a) {
   if (const auto bad = CheckAdviserRequest(r); bad != AdviserArgument::None) {
     // The adviser's refusal names the argument first and then words its range.
     const std::string name = AdviserArgumentName(bad);
-    throw Refusal{"argument \"" + name + "\"" + AdviseDesigns(r).error().substr(name.size())};
+    const std::string reason = AdviseDesigns(r).error();
+    if (bad == AdviserArgument::Converter)
+      throw Refusal{"argument \"Converter\"" + reason.substr(reason.find(':'))};
+    throw Refusal{"argument \"" + name + "\"" + reason.substr(name.size())};
   }
   return r;
 }
@@ -93,14 +123,19 @@ void RegisterAdviserOperations(Batch& batch) {
        "MaxTemperatureRise (°C), the wound size within MaxWoundOuterDiameter and "
        "MaxWoundHeight (mm, 0 no limit) and the retention at least MinRetention (%). Replies "
        "FeasibleCount, Front (wound volume against total loss, by volume) and BestPerSeries "
-       "(each included series code: its smallest feasible design, or null)",
-       {{"RequiredInductance", ArgType::Float64},
-        {"InductanceAt", ArgType::Text},
+       "(each included series code: its smallest feasible design, or null). With Converter (as "
+       "AssessInConverter takes it) in place of InductanceAt, the currents and the frequency, "
+       "the inductance (RequiredInductance, by default the converter's L) is met at the "
+       "converter's own current and every design is assessed in the converter; its designs "
+       "then also carry HighestCurrent and LargestRipple",
+       {{"RequiredInductance", ArgType::Float64, true},
+        {"InductanceAt", ArgType::Text, true},
         {"InductanceTolerance", ArgType::Float64},
-        {"AverageCurrent", ArgType::Float64},
-        {"PeakCurrent", ArgType::Float64},
-        {"RippleCurrent", ArgType::Float64},
-        {"FrequencyKHz", ArgType::Float64},
+        {"AverageCurrent", ArgType::Float64, true},
+        {"PeakCurrent", ArgType::Float64, true},
+        {"RippleCurrent", ArgType::Float64, true},
+        {"FrequencyKHz", ArgType::Float64, true},
+        {"Converter", ArgType::Converter, true},
         {"AmbientTemperature", ArgType::Float64},
         {"MaxTemperatureRise", ArgType::Float64},
         {"MaxWoundOuterDiameter", ArgType::Float64},

@@ -25,6 +25,9 @@ const char* TypeName(ArgType type) {
     case ArgType::Core: return "a catalogue part number";
     case ArgType::Boolean: return "true or false";
     case ArgType::TextList: return "an array of strings";
+    case ArgType::Converter:
+      return "an object with \"Topology\" (Buck, Boost, BuckBoost, Pfc, InverterLc, Forward, "
+             "PushPull or FullBridge) and that topology's inputs";
   }
   return "";
 }
@@ -50,6 +53,33 @@ std::string Bad(const ArgSpec& param, const std::string& detail = {}) {
   return "argument \"" + std::string(param.name) + "\" must be " + TypeName(param.type) + detail;
 }
 
+// A converter object: its topology and every input of it, each a number a float holds.
+std::optional<std::string> ReadConverter(const ArgSpec& param, const json& given, Converter& out) {
+  const std::string where = "argument \"" + std::string(param.name) + "\"";
+  if (!given.is_object()) return Bad(param);
+  const auto kind = given.find("Topology");
+  if (kind == given.end() || !kind->is_string()) return Bad(param);
+  const auto topology = TopologyFromName(kind->get<std::string>());
+  if (!topology) return where + ": unknown topology \"" + kind->get<std::string>() + "\"";
+  out = Converter{};
+  out.Kind = *topology;
+  const auto names = ConverterInputNames(*topology);
+  for (const auto& [key, value] : given.items()) {
+    if (key == "Topology") continue;
+    bool known = false;
+    for (const char* name : names) known = known || key == name;
+    if (!known) return where + ": unexpected input \"" + key + "\" for " + kind->get<std::string>();
+  }
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const auto it = given.find(names[i]);
+    if (it == given.end()) return where + ": missing input \"" + names[i] + "\"";
+    if (!it->is_number() || !FitsFloat32(it->get<double>()))
+      return where + ": input \"" + names[i] + "\" must be a number within the 32-bit float range";
+    out.Inputs[i] = ToFloat32(it->get<double>());
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 const Args::Value& Args::Find(std::string_view name) const {
@@ -72,6 +102,7 @@ bool Args::has(const char* name) const {
   return false;
 }
 const std::vector<std::string>& Args::texts(const char* name) const { return Find(name).texts; }
+const Converter& Args::converter(const char* name) const { return Find(name).converter; }
 
 Batch::Batch() {
   InitCoreData();
@@ -86,6 +117,7 @@ Batch::Batch() {
   RegisterSelectionOperations(*this);
   RegisterDesignFileOperations(*this);
   RegisterAdviserOperations(*this);
+  RegisterConverterOperations(*this);
 }
 
 void Batch::Register(const std::string& name, Operation operation) {
@@ -190,6 +222,9 @@ std::string Batch::Reply(std::string_view line, bool& ok) const {
           value.texts.push_back(item.get<std::string>());
         }
         break;
+      case ArgType::Converter:
+        if (const auto message = ReadConverter(param, *it, value.converter)) return fail(*message);
+        break;
       case ArgType::Core: {
         if (!it->is_string()) return fail(Bad(param));
         value.text = it->get<std::string>();
@@ -268,6 +303,7 @@ std::string Batch::Help() const {
         case ArgType::Core: text << "part number"; break;
         case ArgType::Boolean: text << "bool"; break;
         case ArgType::TextList: text << "string array"; break;
+        case ArgType::Converter: text << "converter"; break;
       }
     }
     text << ")\n      " << operation.summary << '\n';

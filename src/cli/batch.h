@@ -12,6 +12,8 @@
 
 #include "cli/json_writer.h"
 #include "core-data/core_record.h"
+#include "design/analysis/design_assessment.h"
+#include "design/calculators/converter.h"
 #include "magnetics/winding_search.h"
 
 namespace qiro::batch {
@@ -26,6 +28,7 @@ enum class ArgType {
   Core,      // a catalogue part number
   Boolean,   // true or false
   TextList,  // a JSON array of strings
+  Converter, // {"Topology": "Buck" …, and that topology's Calc* arguments by name}
 };
 
 struct ArgSpec {
@@ -46,6 +49,7 @@ class Args {
   bool boolean(const char* name) const;
   bool has(const char* name) const;  // whether an optional argument was given
   const std::vector<std::string>& texts(const char* name) const;
+  const qiro::Converter& converter(const char* name) const;
 
  private:
   friend class Batch;
@@ -55,6 +59,7 @@ class Args {
     std::string text;
     const CoreRecord* core = nullptr;
     std::vector<std::string> texts;
+    qiro::Converter converter;
   };
   // A handful per request, looked up by name: a flat list beats a tree.
   const Value& Find(std::string_view name) const;
@@ -102,9 +107,14 @@ void RegisterUrOperations(Batch& batch);
 void RegisterSelectionOperations(Batch& batch);
 void RegisterDesignFileOperations(Batch& batch);
 void RegisterAdviserOperations(Batch& batch);
+void RegisterConverterOperations(Batch& batch);
 
 // Writers shared by the operation families.
 void WriteCore(JsonWriter& w, const CoreRecord& core);
 void WriteWinding(JsonWriter& w, const WindingChoice& winding);
+void WriteAssessment(JsonWriter& w, const DesignAssessment& assessment);
+void WriteAssessmentMembers(JsonWriter& w, const DesignAssessment& assessment);  // no braces
+// The converter as the batch tool takes it: {"Topology": …, inputs by name}.
+void WriteConverter(JsonWriter& w, const qiro::Converter& converter);
 
 }  // namespace qiro::batch

@@ -63,31 +63,6 @@ void WriteEvaluation(JsonWriter& w, const InductorEvaluation& e) {
   w.EndObject();
 }
 
-void WriteAssessment(JsonWriter& w, const DesignAssessment& a) {
-  w.BeginObject();
-  w.Key("Layers").Integer(a.Layers);
-  const std::pair<const char*, double> members[] = {
-      {"BuildThickness", a.BuildThickness},
-      {"WoundOuterDiameter", a.WoundOuterDiameter},
-      {"WoundHeight", a.WoundHeight},
-      {"SurfaceArea", a.SurfaceArea},
-      {"DowellFactor", a.DowellFactor},
-      {"CopperLossDc", a.CopperLossDc},
-      {"CopperLossAc", a.CopperLossAc},
-      {"CoreLoss", a.CoreLoss},
-      {"TotalLoss", a.TotalLoss},
-      {"TemperatureRise", a.TemperatureRise},
-      {"WindingTemperature", a.WindingTemperature},
-      {"InductanceRetention", a.InductanceRetention},
-  };
-  for (const auto& [name, value] : members) w.Key(name).Float64(value);
-  w.Key("ThermalVerdict").String(VerdictWord(a.ThermalVerdict));
-  w.Key("ThermalVerdictCode").String(VerdictCode(a.ThermalVerdict));
-  w.Key("RetentionVerdict").String(VerdictWord(a.RetentionVerdict));
-  w.Key("RetentionVerdictCode").String(VerdictCode(a.RetentionVerdict));
-  w.EndObject();
-}
-
 // EvaluateInductor's arguments, shared by the operations that start from an evaluation.
 // A single core type needs no second core: left out, it is the first with a count of 0, as
 // the toroid calculator evaluates (and as a design file's "design" holds it).
@@ -155,6 +130,35 @@ const std::unordered_map<std::string, std::pair<CoreRecord, std::string>>& Writt
 }
 
 }  // namespace
+
+void WriteAssessment(JsonWriter& w, const DesignAssessment& a) {
+  w.BeginObject();
+  WriteAssessmentMembers(w, a);
+  w.EndObject();
+}
+
+void WriteAssessmentMembers(JsonWriter& w, const DesignAssessment& a) {
+  w.Key("Layers").Integer(a.Layers);
+  const std::pair<const char*, double> members[] = {
+      {"BuildThickness", a.BuildThickness},
+      {"WoundOuterDiameter", a.WoundOuterDiameter},
+      {"WoundHeight", a.WoundHeight},
+      {"SurfaceArea", a.SurfaceArea},
+      {"DowellFactor", a.DowellFactor},
+      {"CopperLossDc", a.CopperLossDc},
+      {"CopperLossAc", a.CopperLossAc},
+      {"CoreLoss", a.CoreLoss},
+      {"TotalLoss", a.TotalLoss},
+      {"TemperatureRise", a.TemperatureRise},
+      {"WindingTemperature", a.WindingTemperature},
+      {"InductanceRetention", a.InductanceRetention},
+  };
+  for (const auto& [name, value] : members) w.Key(name).Float64(value);
+  w.Key("ThermalVerdict").String(VerdictWord(a.ThermalVerdict));
+  w.Key("ThermalVerdictCode").String(VerdictCode(a.ThermalVerdict));
+  w.Key("RetentionVerdict").String(VerdictWord(a.RetentionVerdict));
+  w.Key("RetentionVerdictCode").String(VerdictCode(a.RetentionVerdict));
+}
 
 void WriteWinding(JsonWriter& w, const WindingChoice& c) {
   w.BeginObject()

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core-data/catalogue.h"
+#include "design/analysis/converter_operation.h"
 #include "design/analysis/design_adviser.h"
 #include "design/analysis/design_assessment.h"
 #include "magnetics/formulas.h"
@@ -272,7 +273,7 @@ TEST(Batch, AdviseDesignsReply) {
       EXPECT_TRUE(best[code].is_null());
     }
   }
-  EXPECT_NE(RunBatch("", "--help").out.find("AdviseDesigns(RequiredInductance: float64"),
+  EXPECT_NE(RunBatch("", "--help").out.find("AdviseDesigns(RequiredInductance?: float64"),
             std::string::npos);
   EXPECT_NE(RunBatch("", "--help").out.find("Series: string array"), std::string::npos);
 }
@@ -311,6 +312,68 @@ TEST(Batch, AdviseDesignsRefusalsNameTheArgument) {
     EXPECT_NE(lines[i].find("\"ok\":false"), std::string::npos) << lines[i];
     EXPECT_NE(lines[i].find("argument \\\"" + bad[i].first + "\\\""), std::string::npos) << lines[i];
   }
+}
+
+// In a converter: the reply is the domain's assessment, the adviser's designs carry the
+// converter's currents, and a converter that cannot run is refused naming the input.
+TEST(Batch, InAConverter) {
+  const std::string design =
+      R"("Core":"KME130075","CoreCount":1,"WireDiameter":0.4,"StrandCount":4,"Turns":200,)"
+      R"("AmbientTemperature":25,)";
+  const std::string pfc = R"({"Topology":"Pfc","P":500,"Vin":220,"Vout":400,"f":65,"eta":0.98,"gamma":0.2})";
+  const std::string adviser =
+      R"("InductanceTolerance":0,"AmbientTemperature":25,"MaxTemperatureRise":40,)"
+      R"("MaxWoundOuterDiameter":0,"MaxWoundHeight":0,"MinRetention":0,"MaxCoreCount":1,)"
+      R"("MaxStrandCount":2,"Series":["KME"],)";
+  const std::pair<std::string, std::string> refused[] = {
+      {design + R"("Converter":{"Topology":"Buck","Iout":10,"Vin":4,"Vout":5,"f":200,"gamma":0.3})",
+       R"(argument \"Converter\": Vout must be below Vin)"},
+      {design + R"("Converter":{"Topology":"Pfc","P":500,"Vin":300,"Vout":400,"f":65,"eta":0.98,"gamma":0.2})",
+       R"(argument \"Converter\": Vout must be above √2·Vin)"},
+      {design + R"("Converter":{"Topology":"PushPull","Vout":12,"f":100,"Iout":10,"D":0.5,"gamma":0.2})",
+       R"(argument \"Converter\": D must be below 0.5)"},
+      {design + R"("Converter":{"Topology":"Buck","Iout":10,"Vin":48,"Vout":5,"f":200})",
+       R"(argument \"Converter\": missing input \"gamma\")"},
+      {design + R"("Converter":{"Topology":"Buck","Iout":10,"Vin":48,"Vout":5,"f":200,"gamma":0.3,"eta":1})",
+       R"(argument \"Converter\": unexpected input \"eta\" for Buck)"},
+      {design + R"("Converter":{"Topology":"Flyback"})", R"(argument \"Converter\": unknown topology \"Flyback\")"},
+      {design + R"("Converter":{"Topology":"Buck","Iout":"10","Vin":48,"Vout":5,"f":200,"gamma":0.3})",
+       R"(argument \"Converter\": input \"Iout\" must be a number)"},
+      {design + R"("Converter":{"Topology":"Buck","Iout":0,"Vin":48,"Vout":5,"f":200,"gamma":0.3})",
+       R"(argument \"Converter\": Iout is out of its range)"},
+  };
+  std::string input = R"({"id":1,"op":"AssessInConverter","args":{)" + design + R"("Converter":)" + pfc + "}}\n";
+  input += R"({"id":2,"op":"AdviseDesigns","args":{)" + adviser + R"("Converter":)" + pfc + "}}\n";
+  input += R"({"op":"AdviseDesigns","args":{)" + adviser + R"("PeakCurrent":3,"Converter":)" + pfc + "}}\n";
+  for (const auto& [args, message] : refused) input += R"({"op":"AssessInConverter","args":{)" + args + "}}\n";
+  const auto lines = Lines(RunBatch(input).out);
+  ASSERT_EQ(lines.size(), 3 + std::size(refused));
+
+  const auto reply = nlohmann::json::parse(lines[0])["result"];
+  qiro::Converter c;
+  c.Kind = qiro::Topology::Pfc;
+  c.Inputs = {500, 220, 400, 65, 0.98f, 0.2f};
+  const auto op = qiro::OperateConverter(c);
+  qiro::AssessmentRefusal refusal;
+  const auto a = qiro::AssessInConverter(*op, qiro::FindCoreByPartNumber("KME130075"), 1, 0.4f, 4,
+                                         200, 25, refusal);
+  ASSERT_TRUE(a.ok());
+  EXPECT_EQ(reply["TemperatureRise"].get<double>(), a->Assessment.TemperatureRise);
+  EXPECT_EQ(reply["CoreLoss"].get<double>(), a->Assessment.CoreLoss);
+  EXPECT_EQ(reply["CopperLossAc"].get<double>(), a->Assessment.CopperLossAc);
+  EXPECT_EQ(reply["HighestCurrent"].get<double>(), a->Load.HighestCurrent);
+  EXPECT_EQ(reply["LargestRipple"].get<double>(), a->Load.LargestRipple);
+  EXPECT_EQ(reply["ThermalVerdictCode"], "Normal");
+
+  const auto advice = nlohmann::json::parse(lines[1])["result"];
+  ASSERT_GT(advice["FeasibleCount"].get<int>(), 0) << lines[1];
+  for (const auto& d : advice["Front"]) {
+    EXPECT_LE(d["TemperatureRise"].get<double>(), 40);
+    EXPECT_GT(d["HighestCurrent"].get<double>(), 3.279716);
+  }
+  EXPECT_NE(lines[2].find(R"(argument \"PeakCurrent\" is replaced by \"Converter\")"), std::string::npos) << lines[2];
+  for (std::size_t i = 0; i < std::size(refused); ++i)
+    EXPECT_NE(lines[3 + i].find(refused[i].second), std::string::npos) << lines[3 + i];
 }
 
 // Overloaded designs whose winding would climb past 500 °C are refused as runaways, never
