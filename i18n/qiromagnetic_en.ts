@@ -1384,6 +1384,18 @@ No program on this system can show files of this format.</translation>
         <translation>%1: %2×%3, %4 mm×%5, %6 turns
 %7 cm³, %8 W</translation>
     </message>
+    <message>
+        <source>改为手动输入要求</source>
+        <translation>Type the requirement instead</translation>
+    </message>
+    <message>
+        <source>工作条件：%1</source>
+        <translation>Operating condition: %1</translation>
+    </message>
+    <message>
+        <source>工作条件中的变换器无法运行：请在变换器窗口中检查其参数，或改为手动输入要求。</source>
+        <translation>The converter of the operating condition cannot run: check its inputs in the converter window, or type the requirement instead.</translation>
+    </message>
 </context>
 <context>
     <name>qiro::DesignAdviserModel</name>
@@ -1958,6 +1970,46 @@ No program on this system can show files of this format.</translation>
     <message>
         <source>无法评估：绕组温度将超过500 °C，无稳定温度</source>
         <translation>Cannot assess: the winding would pass 500 °C, no steady temperature</translation>
+    </message>
+    <message>
+        <source>直流加对称纹波的评估：</source>
+        <translation>Assessed at DC with a symmetric ripple:</translation>
+    </message>
+    <message>
+        <source>变换器中的评估</source>
+        <translation>Assessed in the converter</translation>
+    </message>
+    <message>
+        <source>磁损模型：iGSE，线周期平均</source>
+        <translation>Core loss model: iGSE, line-cycle average</translation>
+    </message>
+    <message>
+        <source>磁损模型：iGSE，伏秒</source>
+        <translation>Core loss model: iGSE, volt-seconds</translation>
+    </message>
+    <message>
+        <source>最大电流：</source>
+        <translation>Highest current: </translation>
+    </message>
+    <message>
+        <source> A；最大纹波：</source>
+        <translation> A; largest ripple: </translation>
+    </message>
+    <message>
+        <source>逆变LC</source>
+        <translation>Inverter LC</translation>
+    </message>
+    <message>
+        <source>正激</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>推挽</source>
+        <translation>Push-pull</translation>
+    </message>
+    <message>
+        <source>全桥</source>
+        <translation>Full bridge</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,18 @@ const char* const kLabels[] = {
     QT_TRANSLATE_NOOP("qiro::DomainText", "无法评估：磁损超出损耗模型范围"),
     QT_TRANSLATE_NOOP("qiro::DomainText", "无法评估：绕组温度将超过500 °C，无稳定温度"),
     QT_TRANSLATE_NOOP("qiro::DomainText", "无法评估：输入无法评估"),
+    // The assessment in a converter (DirectCurrentHeading, ConverterAssessmentText,
+    // ConverterSummary).
+    QT_TRANSLATE_NOOP("qiro::DomainText", "直流加对称纹波的评估："),
+    QT_TRANSLATE_NOOP("qiro::DomainText", "变换器中的评估"),
+    QT_TRANSLATE_NOOP("qiro::DomainText", "磁损模型：iGSE，线周期平均"),
+    QT_TRANSLATE_NOOP("qiro::DomainText", "磁损模型：iGSE，伏秒"),
+    QT_TRANSLATE_NOOP("qiro::DomainText", "最大电流："),
+    QT_TRANSLATE_NOOP("qiro::DomainText", " A；最大纹波："),
+    QT_TRANSLATE_NOOP("qiro::DomainText", "逆变LC"),
+    QT_TRANSLATE_NOOP("qiro::DomainText", "正激"),
+    QT_TRANSLATE_NOOP("qiro::DomainText", "推挽"),
+    QT_TRANSLATE_NOOP("qiro::DomainText", "全桥"),
     // The reactor screen's prompts (kUr…Prompt).
     QT_TRANSLATE_NOOP("qiro::DomainText", "请选择材质"),
     QT_TRANSLATE_NOOP("qiro::DomainText", "请选择磁导率"),

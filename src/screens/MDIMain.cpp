@@ -263,9 +263,11 @@ void MDIMain::OpenConverter(const QString& screenName, const std::function<Topol
 }
 
 void MDIMain::DesignInductorFor(const InductorRequirement& requirement) {
-  OpenAdviser()->SetRequirement(requirement.Inductance, InductanceAt::Average,
-                                requirement.AverageCurrent, requirement.PeakCurrent,
-                                requirement.RippleCurrent, requirement.FrequencyKHz);
+  DesignAdviser* adviser = OpenAdviser();
+  adviser->SetRequirement(requirement.Inductance, InductanceAt::Average,
+                          requirement.AverageCurrent, requirement.PeakCurrent,
+                          requirement.RippleCurrent, requirement.FrequencyKHz);
+  adviser->SetConverter(requirement.InConverter);
 }
 
 frmDiangan* MDIMain::OpenCalculatorWith(const CalculatorDesign& design) {

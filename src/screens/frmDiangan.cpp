@@ -409,6 +409,8 @@ void frmDiangan::ApplyDesign(const CalculatorDesign& design) {
   if (design.RippleCurrent) ui->txtdI->setText(ExactText(*design.RippleCurrent));
   if (design.FrequencyKHz) ui->txtF->setText(ExactText(*design.FrequencyKHz));
   if (design.AmbientTemperature) assessment_->SetAmbientTemperature(*design.AmbientTemperature);
+  // A design found for a converter is judged in it too, until another design is handed over.
+  assessment_->SetConverter(design.InConverter);
   // Fields that already held these texts raised no change: the report follows them anyway.
   RefreshCurrentDensity();
   RefreshReport();

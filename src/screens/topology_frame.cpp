@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
 
+#include "design/analysis/converter_operation.h"
 #include "qt-support/platform.h"
 #include "qt-support/scrolled_screen.h"
 #include "text/number_text.h"
@@ -177,6 +179,14 @@ void TopologyFrame::cmdDesignInductor_Click() {
     ShowMessage(this, tr("计算出的电感电流无法用于设计电感：请检查输入参数。"), tr(kMessageTitle),
                 QMessageBox::Information);
     return;
+  }
+  // The results follow the inputs whenever these are valid: then the converter goes along.
+  if (!ValInputData()) {
+    Converter converter;
+    converter.Kind = screen_.topology;
+    const auto values = InputValues();
+    std::copy(values.begin(), values.end(), converter.Inputs.begin());
+    if (OperateConverter(converter)) requirement.InConverter = converter;
   }
   emit DesignInductor(requirement);
 }

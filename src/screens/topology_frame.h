@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "design/calculators/converter.h"
 #include "design/calculators/topology_calculators.h"
 
 class QEvent;
@@ -66,6 +67,8 @@ struct InductorRequirement {
   double PeakCurrent = 0;     // A
   double RippleCurrent = 0;   // A, peak to peak
   double FrequencyKHz = 0;    // kHz
+  // The converter itself, when its inputs on screen run it: the design is then judged in it.
+  std::optional<Converter> InConverter;
 };
 
 class TopologyFrame : public QWidget {

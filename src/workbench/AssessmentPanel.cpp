@@ -92,6 +92,11 @@ void AssessmentPanel::Follow(const InductorEvaluation& design) {
   Refresh();
 }
 
+void AssessmentPanel::SetConverter(const std::optional<Converter>& converter) {
+  converter_ = converter;
+  Refresh();
+}
+
 void AssessmentPanel::Clear() {
   design_.reset();
   Show({tr("尚无设计可评估")}, {0});
@@ -115,6 +120,22 @@ void AssessmentPanel::Refresh() {
   // Why a design cannot be assessed may be longer than the column is wide: it wraps rather
   // than being cut off. The lines of an assessment are short and stay on one line each.
   labels_.front()->setWordWrap(!assessed);
+  if (converter_) {
+    texts.prepend(TranslateDomainText(QString::fromStdString(DirectCurrentHeading())));
+    levels.prepend(static_cast<int>(AssessmentLevel::Plain));
+    const auto op = OperateConverter(*converter_);
+    AssessmentRefusal inRefusal = AssessmentRefusal::InvalidInput;
+    const auto in = op ? AssessInConverter(*op, design_->Core, design_->CoreCount,
+                                           design_->WireDiameter, design_->StrandCount,
+                                           design_->Turns, ambient_, inRefusal)
+                       : Outcome<ConverterAssessment>::Fail(op.error());
+    for (const AssessmentLine& line :
+         ConverterAssessmentText(*converter_, in ? &in->Assessment : nullptr,
+                                 in ? &in->Load : nullptr, inRefusal)) {
+      texts << TranslateDomainText(QString::fromStdString(line.Text));
+      levels << static_cast<int>(line.Level);
+    }
+  }
   Show(texts, levels);
 }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "design/calculators/converter.h"
 #include "magnetics/evaluate_inductor.h"
 
 class QLabel;
@@ -24,6 +25,9 @@ class AssessmentPanel final : public QGroupBox {
   AssessmentPanel(QWidget* parent, bool withoutRipple, int columns = 1);
 
   void Follow(const InductorEvaluation& design);
+  // With a converter the design is judged in it too, below the assessment at the report's
+  // currents, each headed by what it is; none goes back to the one assessment.
+  void SetConverter(const std::optional<Converter>& converter);
   // Back to "尚无设计可评估": the design it followed is no longer shown.
   void Clear();
   double AmbientTemperature() const { return ambient_; }
@@ -44,6 +48,7 @@ class AssessmentPanel final : public QGroupBox {
   bool withoutRipple_;
   double ambient_ = 25;
   std::optional<InductorEvaluation> design_;
+  std::optional<Converter> converter_;
   QLineEdit* txtAmbient_ = nullptr;
   QGridLayout* lines_ = nullptr;
   int rows_ = 1;

@@ -29,6 +29,7 @@
 #include <utility>
 
 #include "core-data/catalogue.h"
+#include "design/analysis/converter_operation.h"
 #include "design/analysis/design_assessment.h"
 #include "design/calculators/toroid_report.h"
 #include "qt-support/domain_text.h"
@@ -223,6 +224,17 @@ DesignAdviser::DesignAdviser(QWidget* parent)
                                   ui_->txtReport->verticalScrollBar()->sizeHint().width() +
                                   2 * ui_->txtReport->frameWidth() + 2 * margin);
   assessment_ = new AssessmentPanel(this, false);
+  // The operating condition handed over by a converter, and the way back to typed numbers.
+  labCondition_ = new QLabel(this);
+  labCondition_->setObjectName(QStringLiteral("labOperatingCondition"));
+  labCondition_->setWordWrap(true);
+  labCondition_->setVisible(false);
+  cmdTypedRequirement_ = new QPushButton(tr("改为手动输入要求"), this);
+  cmdTypedRequirement_->setObjectName(QStringLiteral("cmdTypedRequirement"));
+  cmdTypedRequirement_->setVisible(false);
+  ui_->gridRequirement->addWidget(labCondition_, ui_->gridRequirement->rowCount(), 0, 1, 2);
+  ui_->gridRequirement->addWidget(cmdTypedRequirement_, ui_->gridRequirement->rowCount(), 0, 1, 2);
+  connect(cmdTypedRequirement_, &QPushButton::clicked, this, [this] { SetConverter(std::nullopt); });
   ui_->layPicked->addWidget(assessment_);
 
   progressTimer_ = new QTimer(this);
@@ -260,6 +272,19 @@ void DesignAdviser::StopAll() {
   for (auto& old : retired_) old->Stop.store(true);
 }
 
+void DesignAdviser::SetConverter(const std::optional<Converter>& converter) {
+  converter_ = converter;
+  labCondition_->setText(converter ? tr("工作条件：%1").arg(TranslateDomainText(
+                                         QString::fromStdString(ConverterSummary(*converter))))
+                                   : QString());
+  labCondition_->setVisible(converter.has_value());
+  cmdTypedRequirement_->setVisible(converter.has_value());
+  // The converter sets the currents, the frequency and where the inductance is met.
+  for (QWidget* w : std::initializer_list<QWidget*>{ui_->optStatic, ui_->optAtCurrent, ui_->txtAverage,
+                                                    ui_->txtPeak, ui_->txtRipple, ui_->txtFrequency})
+    w->setEnabled(!converter);
+}
+
 void DesignAdviser::SetRequirement(double inductance, InductanceAt where, double averageCurrent,
                                    double peakCurrent, double rippleCurrent,
                                    double frequencyKHz) {
@@ -290,6 +315,8 @@ QString DesignAdviser::ArgumentMessage(AdviserArgument argument) {
     case AdviserArgument::MaxCoreCount: return tr("叠放磁芯数必须在1到6之间！");
     case AdviserArgument::MaxStrandCount: return tr("并绕根数必须在1到100之间！");
     case AdviserArgument::Series: return tr("至少选择一个磁芯系列！");
+    case AdviserArgument::Converter:
+      return tr("工作条件中的变换器无法运行：请在变换器窗口中检查其参数，或改为手动输入要求。");
     case AdviserArgument::None: break;
   }
   return {};
@@ -315,11 +342,15 @@ std::optional<QString> DesignAdviser::ReadRequest(AdviserRequest& request) const
       {ui_->txtMinRetention, &AdviserRequest::MinRetention, MinRetention},
   };
   // Fields in the order they are shown; the first one that cannot be used is named.
+  request.InConverter = converter_;
   for (const auto& n : numbers) {
+    if (converter_ && (n.argument == AverageCurrent || n.argument == PeakCurrent ||
+                       n.argument == RippleCurrent || n.argument == FrequencyKHz))
+      continue;  // the converter's own
     const auto value = ReadNumber(n.field);
     if (!value) return ArgumentMessage(n.argument);
     request.*n.member = *value;
-    if (n.argument == RequiredInductance)
+    if (n.argument == RequiredInductance && !converter_)
       request.Where = ui_->optStatic->isChecked() ? InductanceAt::Zero : InductanceAt::Average;
     if (const AdviserArgument bad = CheckAdviserRequest(request);
         bad == n.argument) {
@@ -605,6 +636,7 @@ void DesignAdviser::Pick(const AdvisedDesign& design) {
   pickedDesign_ = design;
   report_ = TranslateDomainText(QString::fromStdString(ReportText(details->Evaluation)));
   ui_->txtReport->setPlainText(report_);
+  assessment_->SetConverter(shownRequest_.InConverter);
   assessment_->Follow(details->Evaluation);
   picked_->replace(QList<QPointF>{{design.WoundVolume, design.TotalLoss}});
   // The table's row, when the design is on the front; otherwise no row.
@@ -714,6 +746,16 @@ void DesignAdviser::cmdOpenInCalculator_Click() {
   design.PeakCurrent = shownRequest_.PeakCurrent;
   design.RippleCurrent = shownRequest_.RippleCurrent;
   design.FrequencyKHz = shownRequest_.FrequencyKHz;
+  if (shownRequest_.InConverter) {
+    // The converter's numbers as its screen hands them over, and the converter with them.
+    const auto op = OperateConverter(*shownRequest_.InConverter);
+    if (!op) return;
+    design.PeakCurrent = op->PeakCurrent;
+    design.RippleCurrent = op->RippleCurrent;
+    design.AverageCurrent = ToFloat32(op->PeakCurrent) - ToFloat32(op->RippleCurrent) / 2.0;
+    design.FrequencyKHz = op->RippleFrequencyKHz;
+    design.InConverter = shownRequest_.InConverter;
+  }
   design.AmbientTemperature = shownRequest_.AmbientTemperature;
   emit OpenInCalculator(design);
 }

@@ -13,6 +13,8 @@
 #include "magnetics/outcome.h"
 
 class QItemSelection;
+class QLabel;
+class QPushButton;
 class QLineEdit;
 class QPointF;
 class QLineSeries;
@@ -47,6 +49,11 @@ class DesignAdviser final : public QWidget {
   // the frequency (kHz) the inductor's ripple runs at.
   void SetRequirement(double inductance, InductanceAt where, double averageCurrent,
                       double peakCurrent, double rippleCurrent, double frequencyKHz);
+
+  // The converter the requirement comes from: the search then judges every design in it
+  // and its fields for the currents and the frequency give way to "工作条件：…"; none goes
+  // back to the requirement typed by hand.
+  void SetConverter(const std::optional<Converter>& converter);
 
   // Whether a search is running.
   bool Searching() const { return static_cast<bool>(run_); }
@@ -117,6 +124,9 @@ class DesignAdviser final : public QWidget {
   QScatterSeries* picked_ = nullptr;
   std::optional<AdvisedDesign> pickedDesign_;
   QString report_;
+  std::optional<Converter> converter_;
+  QLabel* labCondition_ = nullptr;
+  QPushButton* cmdTypedRequirement_ = nullptr;
   bool picking_ = false;  // a pick under way selects the others without picking again
 };
 

@@ -3,6 +3,10 @@
 // calculator, a calculator design saved and opened again, bad files refused with the
 // screen unchanged, and the recent designs across two runs.
 #include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -23,6 +27,8 @@
 
 #include "core-data/catalogue.h"
 #include "design/calculators/candidate_report.h"
+#include "design/analysis/assessment_text.h"
+#include "design/analysis/converter_operation.h"
 #include "design/analysis/design_adviser.h"
 #include "design/exchange/design_document.h"
 #include "design/calculators/grouped_core_search.h"
@@ -31,6 +37,8 @@
 #include "qt-support/application_setup.h"
 #include "qt-support/platform.h"
 #include "screens/MDIMain.h"
+#include "workbench/AssessmentPanel.h"
+#include "workbench/DesignAdviser.h"
 #include "screens/screen_test_support.h"
 #include "text/number_text.h"
 
@@ -116,6 +124,73 @@ class DesignTravelTest : public QObject {
     QStringList after;
     for (QLineEdit* field : buck->findChildren<QLineEdit*>()) after << field->text();
     QCOMPARE(after, before);
+  }
+
+  // The PFC's worked example travels as the converter itself: the adviser names it as its
+  // operating condition and judges every design in it, and the picked design's calculator
+  // shows the assessment in the converter below the one at its currents, with the same
+  // numbers as the domain's. The way back to typed numbers drops the converter.
+  void pfcTravelsAsItsConverter() {
+    testing::Sinks sinks;
+    MDIMain window;
+    window.show();
+    window.findChild<QAction*>(QStringLiteral("menuPFC"))->trigger();
+    QWidget* pfc = Screen(window, "frmTOPPFC");
+    for (const auto& [field, text] : {std::pair{"txtP", "500"}, {"txtVin", "220"}, {"txtVout", "400"},
+                                      {"txtF", "65"}}) {
+      Retype(Find<QLineEdit>(pfc, field), QString::fromLatin1(text));
+    }
+    QTest::mouseClick(Find<QPushButton>(pfc, "cmdDesignInductor"), Qt::LeftButton);
+    QVERIFY(sinks.messages.isEmpty());
+    auto* adviser = static_cast<DesignAdviser*>(Screen(window, "DesignAdviser"));
+    QCOMPARE(Find<QLabel>(adviser, "labOperatingCondition")->text(),
+             QStringLiteral("工作条件：PFC，500 W，220 V → 400 V，65 kHz"));
+    QVERIFY(!Find<QLineEdit>(adviser, "txtPeak")->isEnabled());
+    QCOMPARE(Number(adviser, "txtInductance"), 1621.317);
+    // A small space: one series, one core, two strands.
+    for (int i = 0; i < 7; ++i) {
+      auto* box = adviser->findChild<QCheckBox*>(QStringLiteral("chkSeries%1").arg(i));
+      if (box->isChecked() != (i == 6)) box->click();
+    }
+    Retype(Find<QLineEdit>(adviser, "txtMaxCores"), QStringLiteral("1"));
+    Retype(Find<QLineEdit>(adviser, "txtMaxStrands"), QStringLiteral("2"));
+    QSignalSpy finished(adviser, &DesignAdviser::searchFinished);
+    Find<QPushButton>(adviser, "cmdStart")->click();
+    QVERIFY(finished.wait(120000));
+    QTableView* table = Find<QTableView>(adviser, "tblFront");
+    QVERIFY(table->model()->rowCount() >= 1);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(0, 0)).center());
+    QTest::mouseClick(Find<QPushButton>(adviser, "cmdOpenInCalculator"), Qt::LeftButton);
+    QWidget* calculator = Screen(window, "frmDiangan");
+    const QStringList lines = calculator->findChild<AssessmentPanel*>()->Lines();
+    const int heading = static_cast<int>(lines.indexOf(QStringLiteral("变换器中的评估（PFC，500 W，220 V → 400 V，65 kHz）：")));
+    QVERIFY2(heading > 0, qPrintable(lines.join(QLatin1Char('\n'))));
+    QCOMPARE(lines.first(), QStringLiteral("直流加对称纹波的评估："));
+    QCOMPARE(lines[heading + 1], QStringLiteral("磁损模型：iGSE，线周期平均"));
+    // The same numbers as the domain's assessment in the converter of the design on screen.
+    Converter converter;
+    converter.Kind = Topology::Pfc;
+    converter.Inputs = {500, 220, 400, 65, 0.98f, 0.2f};
+    const auto op = OperateConverter(converter);
+    const QString part = table->model()->index(0, 0).data().toString();
+    AssessmentRefusal refusal;
+    const auto in = AssessInConverter(
+        *op, FindCoreByPartNumber(part.toStdString()), 1,
+        Find<QComboBox>(calculator, "cmbWinding")->currentText().toFloat(),
+        static_cast<std::int16_t>(Number(calculator, "txtCopperPcs")),
+        static_cast<std::int16_t>(Number(calculator, "txtTurns")), 25, refusal);
+    QVERIFY(in.ok());
+    std::vector<std::string> expected;
+    for (const auto& line : ConverterAssessmentText(converter, &in->Assessment, &in->Load, refusal))
+      expected.push_back(line.Text);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+      QCOMPARE(lines[heading + static_cast<int>(i)].toStdString(), expected[i]);
+    QVERIFY(in->Assessment.TemperatureRise <= 40);
+    // Back to a requirement typed by hand.
+    Find<QPushButton>(adviser, "cmdTypedRequirement")->click();
+    QVERIFY(Find<QLabel>(adviser, "labOperatingCondition")->isHidden());
+    QVERIFY(Find<QLineEdit>(adviser, "txtPeak")->isEnabled());
   }
 
   // The push-pull's output inductor rides on twice the switching frequency; with D 0.6 its

@@ -67,4 +67,24 @@ std::string AssessmentRefusalText(AssessmentRefusal refusal) {
   return "无法评估：输入无法评估";
 }
 
+std::string DirectCurrentHeading() { return "直流加对称纹波的评估："; }
+
+std::vector<AssessmentLine> ConverterAssessmentText(const Converter& converter,
+                                                    const DesignAssessment* assessment,
+                                                    const ConverterLoad* load,
+                                                    AssessmentRefusal refusal) {
+  const bool lineCycle = converter.Kind == Topology::Pfc || converter.Kind == Topology::InverterLc;
+  std::vector<AssessmentLine> lines;
+  lines.push_back({"变换器中的评估（" + ConverterSummary(converter) + "）："});
+  lines.push_back({lineCycle ? "磁损模型：iGSE，线周期平均" : "磁损模型：iGSE，伏秒"});
+  if (assessment == nullptr || load == nullptr) {
+    lines.push_back({AssessmentRefusalText(refusal)});
+    return lines;
+  }
+  for (AssessmentLine& line : AssessmentText(*assessment, false)) lines.push_back(std::move(line));
+  lines.push_back({"最大电流：" + Fixed(load->HighestCurrent, "0.000") + " A；最大纹波：" +
+                   Fixed(load->LargestRipple, "0.000") + " A"});
+  return lines;
+}
+
 }  // namespace qiro

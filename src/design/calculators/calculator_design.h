@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "design/calculators/converter.h"
+
 namespace qiro {
 
 struct CalculatorDesign {
@@ -21,6 +23,8 @@ struct CalculatorDesign {
   std::optional<double> FrequencyKHz;
   // The assessment panel's ambient (°C); without it the panel keeps its own.
   std::optional<double> AmbientTemperature;
+  // The converter the design was found for: the calculator then also judges it in there.
+  std::optional<Converter> InConverter;
 };
 
 }  // namespace qiro
