@@ -11,7 +11,8 @@ void RegisterDesignFileOperations(Batch& batch) {
   batch.Register(
       "ReadDesignFile",
       {"the checked design of a design file's text (its \"design\" members, which AssessDesign "
-       "takes as they are, and Note), or the refusal the program shows when opening it",
+       "takes as they are, and Note; Converter too, as AssessInConverter takes it, when the "
+       "file was saved from a design found for a converter), or the refusal the program shows when opening it",
        {{"Text", ArgType::Text}},
        [](const Args& a, JsonWriter& w) {
          const auto read = ReadDesignDocument(a.text("Text"));
@@ -31,6 +32,7 @@ void RegisterDesignFileOperations(Batch& batch) {
          w.Key("Turns").Integer(d.Turns);
          w.Key("AmbientTemperature").Float64(d.AmbientTemperature);
          w.Key("Note").String(d.Note);
+         if (d.InConverter) WriteConverter(w.Key("Converter"), *d.InConverter);
          w.EndObject();
        }});
 }

@@ -39,6 +39,7 @@ DesignDocument ToDocument(const CalculatorDesign& design, const QString& note) {
   document.Turns = static_cast<std::int16_t>(design.Turns);
   document.AmbientTemperature = design.AmbientTemperature.value_or(25);
   document.Note = note.toStdString();
+  document.InConverter = design.InConverter;
   return document;
 }
 
@@ -54,6 +55,7 @@ CalculatorDesign FromDocument(const DesignDocument& document) {
   design.RippleCurrent = document.RippleCurrent;
   design.FrequencyKHz = document.FrequencyKHz;
   design.AmbientTemperature = document.AmbientTemperature;
+  design.InConverter = document.InConverter;
   return design;
 }
 

@@ -447,6 +447,7 @@ std::variant<CalculatorDesign, QString> frmDiangan::HeldDesign() const {
   design.RippleCurrent = in.rippleCurrent;
   design.FrequencyKHz = in.frequencyKHz;
   design.AmbientTemperature = assessment_->AmbientTemperature();
+  design.InConverter = assessment_->InConverter();
   return design;
 }
 

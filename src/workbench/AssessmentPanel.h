@@ -28,6 +28,7 @@ class AssessmentPanel final : public QGroupBox {
   // With a converter the design is judged in it too, below the assessment at the report's
   // currents, each headed by what it is; none goes back to the one assessment.
   void SetConverter(const std::optional<Converter>& converter);
+  const std::optional<Converter>& InConverter() const { return converter_; }
   // Back to "尚无设计可评估": the design it followed is no longer shown.
   void Clear();
   double AmbientTemperature() const { return ambient_; }

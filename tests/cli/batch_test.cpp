@@ -14,6 +14,7 @@
 #include "design/analysis/converter_operation.h"
 #include "design/analysis/design_adviser.h"
 #include "design/analysis/design_assessment.h"
+#include "design/exchange/design_document.h"
 #include "magnetics/formulas.h"
 
 namespace {
@@ -317,6 +318,7 @@ TEST(Batch, AdviseDesignsRefusalsNameTheArgument) {
 // In a converter: the reply is the domain's assessment, the adviser's designs carry the
 // converter's currents, and a converter that cannot run is refused naming the input.
 TEST(Batch, InAConverter) {
+  qiro::InitCoreData();
   const std::string design =
       R"("Core":"KME130075","CoreCount":1,"WireDiameter":0.4,"StrandCount":4,"Turns":200,)"
       R"("AmbientTemperature":25,)";
@@ -374,6 +376,14 @@ TEST(Batch, InAConverter) {
   EXPECT_NE(lines[2].find(R"(argument \"PeakCurrent\" is replaced by \"Converter\")"), std::string::npos) << lines[2];
   for (std::size_t i = 0; i < std::size(refused); ++i)
     EXPECT_NE(lines[3 + i].find(refused[i].second), std::string::npos) << lines[3 + i];
+
+  // A design file of version 2 gives its converter back as AssessInConverter takes it.
+  qiro::DesignDocument document;
+  document.Core = "KME130075";
+  document.InConverter = c;
+  nlohmann::json read = {{"op", "ReadDesignFile"}, {"args", {{"Text", qiro::WriteDesignDocument(document)}}}};
+  const auto file = nlohmann::json::parse(Lines(RunBatch(read.dump() + "\n").out).at(0))["result"];
+  EXPECT_EQ(file["Converter"], nlohmann::json::parse(pfc)) << file.dump();
 }
 
 // Overloaded designs whose winding would climb past 500 °C are refused as runaways, never

@@ -167,6 +167,31 @@ TEST_F(DesignDocumentTest, RandomDesignsRoundTrip) {
 
 // A float whose shortest text, read through a double as the calculator and the batch tool
 // read numbers, lands on a tie and rounds to its neighbour: written by its exact value.
+// A design found for a converter keeps it: version 2 with the converter after the design,
+// read back as written; without one the file stays version 1, byte for byte as before.
+TEST_F(DesignDocumentTest, ConverterTravelsInVersionTwo) {
+  const std::pair<Topology, std::array<float, 6>> converters[] = {
+      {Topology::Pfc, {500, 220, 400, 65, 0.98f, 0.2f}},
+      {Topology::Buck, {10, 48, 5, 200, 0.3f, 0}},
+      {Topology::FullBridge, {12, 100, 20, 0.3f, 0.2f, 0}},
+      {Topology::InverterLc, {2000, 400, 230, 20, 0.2f, 0}},
+  };
+  for (const auto& [kind, inputs] : converters) {
+    DesignDocument d = WorkedDesign();
+    Converter c;
+    c.Kind = kind;
+    c.Inputs = inputs;
+    d.InConverter = c;
+    const std::string text = WriteDesignDocument(d);
+    EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
+    EXPECT_NE(text.find("\"Topology\": \"" + std::string(TopologyName(kind)) + "\""), std::string::npos);
+    const auto read = ReadDesignDocument(text);
+    ASSERT_TRUE(std::holds_alternative<DesignDocument>(read)) << text;
+    EXPECT_EQ(std::get<DesignDocument>(read), d) << text;
+  }
+  EXPECT_EQ(WriteDesignDocument(WorkedDesign()), kWorkedText);
+}
+
 TEST_F(DesignDocumentTest, FloatsThatShortestTextWouldLose) {
   const float tie = std::bit_cast<float>(std::uint32_t{0x15ae43fd});
   EXPECT_EQ(RoundTripText(tie), "7.038530691851209e-26");
@@ -246,6 +271,12 @@ std::string WithDesign(const std::string& from, const std::string& to) {
 
 std::string Without(const std::string& line) { return WithDesign(line, ""); }
 
+// The worked file as version 2 with this text as its converter.
+std::string WithConverter(const std::string& converter) {
+  return Replaced(Replaced(kWorkedText, "\"version\": 1", "\"version\": 2"), "  \"note\"",
+                  "  \"converter\": " + converter + ",\n  \"note\"");
+}
+
 std::vector<BadFile> BadFiles() {
   using F = DesignFileFault;
   std::string huge = kWorkedText;
@@ -263,7 +294,24 @@ std::vector<BadFile> BadFiles() {
       {"another format", WithDesign("qiromagnetic-design", "qiromagnetic-sheet"), F::NotDesignFile, "format"},
       {"no format", Without("\"format\": \"qiromagnetic-design\",\n"), F::NotDesignFile, "format"},
       {"format not text", WithDesign("\"qiromagnetic-design\"", "1"), F::NotDesignFile, "format"},
-      {"newer version", WithDesign("\"version\": 1", "\"version\": 2"), F::NewerVersion, "version"},
+      {"newer version", WithDesign("\"version\": 1", "\"version\": 3"), F::NewerVersion, "version"},
+      // A converter comes with version 2, whole and able to run.
+      {"converter in version 1", WithDesign("  \"note\"", "  \"converter\": {},\n  \"note\""),
+       F::UnknownField, "converter"},
+      {"converter not an object", WithConverter("[]"), F::WrongType, "converter"},
+      {"converter without topology", WithConverter("{\"P\": 500}"), F::MissingField, "converter.Topology"},
+      {"unknown topology", WithConverter("{\"Topology\": \"Flyback\"}"), F::OutOfRange, "converter.Topology"},
+      {"converter input missing",
+       WithConverter("{\"Topology\": \"Buck\", \"Iout\": 10, \"Vin\": 48, \"Vout\": 5, \"f\": 200}"),
+       F::MissingField, "converter.gamma"},
+      {"converter input of another topology",
+       WithConverter("{\"Topology\": \"Buck\", \"eta\": 1}"), F::UnknownField, "converter.eta"},
+      {"converter input as text",
+       WithConverter("{\"Topology\": \"Buck\", \"Iout\": \"10\", \"Vin\": 48, \"Vout\": 5, \"f\": 200, \"gamma\": 0.3}"),
+       F::WrongType, "converter.Iout"},
+      {"converter that cannot run",
+       WithConverter("{\"Topology\": \"Buck\", \"Iout\": 10, \"Vin\": 4, \"Vout\": 5, \"f\": 200, \"gamma\": 0.3}"),
+       F::OutOfRange, "converter"},
       {"version as text", WithDesign("\"version\": 1", "\"version\": \"1\""), F::WrongType, "version"},
       {"version 1.0", WithDesign("\"version\": 1", "\"version\": 1.0"), F::WrongType, "version"},
       {"version 0", WithDesign("\"version\": 1", "\"version\": 0"), F::OutOfRange, "version"},
@@ -476,8 +524,8 @@ TEST_F(DesignDocumentTest, ReasonsInChineseAndEnglish) {
        "\"design.WireDiameter\" (Wire Ø (mm)) is missing"},
       {R(F::UnknownPartNumber, "design.Core", "KMX1"), "“design.Core”（磁芯型号）“KMX1”不在磁芯目录中",
        "\"design.Core\" (Core): \"KMX1\" is not a part number of the catalogue"},
-      {R(F::NewerVersion, "version", "2"), "文件版本为2，需要更新的程序（本程序只能打开版本1）",
-       "the file's version is 2, newer than this program opens (version 1): it needs a newer program"},
+      {R(F::NewerVersion, "version", "3"), "文件版本为3，需要更新的程序（本程序最高能打开版本2）",
+       "the file's version is 3, newer than this program opens (version 2): it needs a newer program"},
       {R(F::NotJson, "", "", 3, 14), "文件不是有效的JSON（第3行第14列）",
        "the file is not valid JSON (line 3, column 14)"},
       {R(F::UnknownField, "design.Extra"), "文件含有本程序不认识的成员“design.Extra”",

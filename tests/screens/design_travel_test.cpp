@@ -360,7 +360,7 @@ class DesignTravelTest : public QObject {
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("named");
     const QByteArray good = QByteArray::fromStdString(WriteDesignDocument(DesignDocument{
-        "KMA157060", 1, 100, 10, 14.14f, 2.828f, 1.0f, 1, 37, 25, ""}));
+        "KMA157060", 1, 100, 10, 14.14f, 2.828f, 1.0f, 1, 37, 25, "", std::nullopt}));
     auto with = [&](const char* from, const char* to) {
       QByteArray text = good;
       text.replace(from, to);
@@ -368,7 +368,7 @@ class DesignTravelTest : public QObject {
     };
     QTest::newRow("not JSON") << QByteArray("hello") << QString();
     QTest::newRow("other format") << with("qiromagnetic-design", "other") << QStringLiteral("format");
-    QTest::newRow("newer version") << with("\"version\": 1", "\"version\": 2") << QStringLiteral("2");
+    QTest::newRow("newer version") << with("\"version\": 1", "\"version\": 3") << QStringLiteral("3");
     QTest::newRow("turns 0") << with("\"Turns\": 37", "\"Turns\": 0") << QStringLiteral("Turns");
     QTest::newRow("negative current") << with("\"AverageCurrent\": 10", "\"AverageCurrent\": -10")
                                       << QStringLiteral("AverageCurrent");
@@ -430,7 +430,7 @@ class DesignTravelTest : public QObject {
   void recentDesignsAcrossTwoRuns() {
     QTemporaryDir dir;
     const QByteArray good = QByteArray::fromStdString(WriteDesignDocument(DesignDocument{
-        "KMA157060", 1, 100, 10, 14.14f, 2.828f, 1.0f, 1, 37, 25, ""}));
+        "KMA157060", 1, 100, 10, 14.14f, 2.828f, 1.0f, 1, 37, 25, "", std::nullopt}));
     const QString first = WriteFile(dir, QStringLiteral("first.qiro"), good);
     const QString second = WriteFile(dir, QStringLiteral("second.qiro"), good);
     {

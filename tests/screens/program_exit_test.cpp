@@ -191,7 +191,7 @@ class ProgramExitTest : public QObject {
       QFile file(source);
       QVERIFY(file.open(QIODevice::WriteOnly));
       file.write(QByteArray::fromStdString(WriteDesignDocument(
-          DesignDocument{"KMA157060", 1, 100, 10, 14.14f, 2.828f, 1.0f, 1, 37, 25, ""})));
+          DesignDocument{"KMA157060", 1, 100, 10, 14.14f, 2.828f, 1.0f, 1, 37, 25, "", std::nullopt})));
     }
     auto* window = new MDIMain;
     QPointer<MDIMain> alive(window);

@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core-data/catalogue.h"
+#include "design/analysis/converter_operation.h"
 #include "design/analysis/design_assessment.h"
 #include "design/calculators/toroid_reading.h"
 #include "text/float_range.h"
@@ -38,7 +39,10 @@ constexpr const char* kPositiveEnglish = "above 0 and within the 32-bit float ra
 
 const FieldInfo kFields[] = {
     {"format", "格式", "format", Expect::Text, "", ""},
-    {"version", "版本", "version", Expect::Integer, "应为1", "1"},
+    {"version", "版本", "version", Expect::Integer, "应为1或2", "1 or 2"},
+    {"converter", "变换器", "converter", Expect::Object, "应为能运行的变换器（检查其输入）",
+     "a converter that runs (check its inputs)"},
+    {"converter.Topology", "拓扑", "topology", Expect::Text, "", ""},
     {"design", "设计", "design", Expect::Object, "", ""},
     {"note", "备注", "note", Expect::Text, "", ""},
     {"design.Core", "磁芯型号", "Core", Expect::Text, "", ""},
@@ -366,6 +370,37 @@ std::optional<DesignFileRefusal> ReadDesign(const json& design, DesignDocument& 
 
 // ---- Wording -------------------------------------------------------------------------
 
+// The converter a design was found for: its topology and every input of it, a converter
+// that runs (as the batch tool takes its Converter argument).
+std::optional<DesignFileRefusal> ReadConverter(const json& given, DesignDocument& d) {
+  if (!given.is_object()) return Refuse(Fault::WrongType, "converter");
+  const auto kind = given.find("Topology");
+  if (kind == given.end()) return Refuse(Fault::MissingField, "converter.Topology");
+  if (!kind->is_string()) return Refuse(Fault::WrongType, "converter.Topology");
+  const auto topology = TopologyFromName(kind->get<std::string>());
+  if (!topology) return Refuse(Fault::OutOfRange, "converter.Topology");
+  Converter converter;
+  converter.Kind = *topology;
+  const auto names = ConverterInputNames(*topology);
+  for (const auto& [key, value] : given.items()) {
+    bool known = key == "Topology";
+    for (const char* name : names) known = known || key == name;
+    if (!known) return Refuse(Fault::UnknownField, "converter." + key);
+  }
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const std::string path = std::string("converter.") + names[i];
+    const auto it = given.find(names[i]);
+    if (it == given.end()) return Refuse(Fault::MissingField, path);
+    double number = 0;
+    if (auto refused = ReadNumber(*it, path, number)) return refused;
+    if (!FitsFloat32(number)) return Refuse(Fault::OutOfRange, path);
+    converter.Inputs[i] = ToFloat32(number);
+  }
+  if (!OperateConverter(converter)) return Refuse(Fault::OutOfRange, "converter");
+  d.InConverter = converter;
+  return std::nullopt;
+}
+
 std::string ChineseName(const std::string& path) {
   std::string text = "“" + Shown(path) + "”";
   if (const FieldInfo* field = FindField(path)) text += std::string("（") + field->chinese + "）";
@@ -424,7 +459,7 @@ std::string WriteDesignDocument(const DesignDocument& d) {
   out += "{\n  \"format\": ";
   AppendJsonString(out, kDesignFileFormat);
   out += ",\n  \"version\": ";
-  AppendNumber(out, kDesignFileVersion);
+  AppendNumber(out, d.InConverter ? std::int64_t{2} : std::int64_t{1});
   out += ",\n  \"design\": {\n    \"Core\": ";
   AppendJsonString(out, d.Core);
   const std::pair<const char*, float> floats[] = {
@@ -444,7 +479,20 @@ std::string WriteDesignDocument(const DesignDocument& d) {
   AppendNumber(out, d.Turns);
   out += ",\n    \"AmbientTemperature\": ";
   AppendNumber(out, d.AmbientTemperature);
-  out += "\n  },\n  \"note\": ";
+  out += "\n  },";
+  if (d.InConverter) {
+    out += "\n  \"converter\": {\n    \"Topology\": ";
+    AppendJsonString(out, TopologyName(d.InConverter->Kind));
+    const auto names = ConverterInputNames(d.InConverter->Kind);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      out += ",\n    \"";
+      out += names[i];
+      out += "\": ";
+      AppendNumber(out, d.InConverter->Inputs[i]);
+    }
+    out += "\n  },";
+  }
+  out += "\n  \"note\": ";
   AppendJsonString(out, d.Note);
   out += "\n}\n";
   return out;
@@ -467,6 +515,7 @@ std::optional<DesignFileRefusal> CheckDesignDocument(const DesignDocument& d) {
   if (!(d.AmbientTemperature >= kLowestAmbient && d.AmbientTemperature <= kHighestAmbient))
     return Refuse(Fault::OutOfRange, "design.AmbientTemperature");
   if (!IsValidUtf8(d.Note)) return Refuse(Fault::InvalidText, "note");
+  if (d.InConverter && !OperateConverter(*d.InConverter)) return Refuse(Fault::OutOfRange, "converter");
   return std::nullopt;
 }
 
@@ -506,8 +555,10 @@ std::variant<DesignDocument, DesignFileRefusal> ReadDesignDocument(std::string_v
   if (version->get<std::uint64_t>() > static_cast<std::uint64_t>(kDesignFileVersion))
     return Refuse(Fault::NewerVersion, "version", std::to_string(version->get<std::uint64_t>()));
 
+  const bool withConverter = version->get<std::uint64_t>() >= 2;
   for (const auto& [key, value] : file.items()) {
-    if (key != "format" && key != "version" && key != "design" && key != "note")
+    if (key != "format" && key != "version" && key != "design" && key != "note" &&
+        !(withConverter && key == "converter"))
       return Refuse(Fault::UnknownField, key);
   }
   const auto design = file.find("design");
@@ -520,6 +571,9 @@ std::variant<DesignDocument, DesignFileRefusal> ReadDesignDocument(std::string_v
     d.Note = note->get<std::string>();
   }
   if (auto refused = ReadDesign(*design, d)) return *refused;
+  if (const auto converter = file.find("converter"); converter != file.end()) {
+    if (auto refused = ReadConverter(*converter, d)) return *refused;
+  }
   return d;
 }
 
@@ -532,7 +586,8 @@ std::string DesignFileReasonChinese(const DesignFileRefusal& r) {
       return "文件不是有效的JSON（第" + std::to_string(r.Line) + "行第" + std::to_string(r.Column) + "列）";
     case Fault::NotDesignFile: return "文件不是QIROMagnetic设计文件（“format”应为“qiromagnetic-design”）";
     case Fault::NewerVersion:
-      return "文件版本为" + Shown(r.Value) + "，需要更新的程序（本程序只能打开版本1）";
+      return "文件版本为" + Shown(r.Value) + "，需要更新的程序（本程序最高能打开版本" +
+             std::to_string(kDesignFileVersion) + "）";
     case Fault::MissingField: return "缺少" + name;
     case Fault::WrongType:
       switch (ExpectedType(r.Field)) {
@@ -571,7 +626,8 @@ std::string DesignFileReasonEnglish(const DesignFileRefusal& r) {
       return "the file is not a QIROMagnetic design file (\"format\" must be \"qiromagnetic-design\")";
     case Fault::NewerVersion:
       return "the file's version is " + Shown(r.Value) +
-             ", newer than this program opens (version 1): it needs a newer program";
+             ", newer than this program opens (version " + std::to_string(kDesignFileVersion) +
+             "): it needs a newer program";
     case Fault::MissingField: return name + " is missing";
     case Fault::WrongType:
       switch (ExpectedType(r.Field)) {

@@ -1,7 +1,8 @@
 #pragma once
 // A design file: the toroid calculator's inputs for one core type, kept as UTF-8 JSON
 //   {"format": "qiromagnetic-design", "version": 1, "design": {...}, "note": "..."}
-// where "design" holds the batch tool's AssessDesign arguments for a single core type, so a
+// or, for a design found for a converter, version 2 with "converter": {...} after "design"
+// (the batch tool's Converter argument). "design" holds the batch tool's AssessDesign arguments for a single core type, so a
 // script can pass it to qiro-batch as it is. A number is read as the calculator reads a
 // typed one and the batch tool an argument (the nearest double, then the nearest float for
 // a float value), and written in the shortest form that reads back so (RoundTripText).
@@ -17,10 +18,14 @@
 #include <string_view>
 #include <variant>
 
+#include "design/calculators/converter.h"
+
 namespace qiro {
 
 inline constexpr std::string_view kDesignFileFormat = "qiromagnetic-design";
-inline constexpr std::int64_t kDesignFileVersion = 1;
+// The newest version read; a file is written as version 1 unless it carries a converter, so
+// older programs keep opening every design that needs nothing new.
+inline constexpr std::int64_t kDesignFileVersion = 2;
 inline constexpr std::size_t kMaxDesignFileBytes = 1024 * 1024;  // larger files are refused
 // The calculator's wire list: 0.1 mm to 3.0 mm in steps of 0.1 mm.
 inline constexpr int kThinnestWireTenths = 1;
@@ -38,6 +43,7 @@ struct DesignDocument {
   std::int16_t Turns = 1;        // 1..400, the calculator's range
   double AmbientTemperature = 25;  // °C, −60..200
   std::string Note;              // free UTF-8 text, may be empty
+  std::optional<Converter> InConverter;  // the converter the design was found for (version 2)
 
   bool operator==(const DesignDocument&) const = default;
 };
