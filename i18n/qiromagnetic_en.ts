@@ -1654,6 +1654,38 @@ No program on this system can show files of this format.</translation>
         <source>；自平均电流 %1A 起，绕组温度将超过500 °C的电流未绘出</source>
         <translation>; from %1 A average current on, currents at which the winding would pass 500 °C are not drawn</translation>
     </message>
+    <message>
+        <source>四分之一工频周期：损耗从何而来</source>
+        <translation>A quarter line cycle: where the losses come from</translation>
+    </message>
+    <message>
+        <source>工频相位角 θ (°)</source>
+        <translation>Line angle θ (°)</translation>
+    </message>
+    <message>
+        <source>占最大值 (%)</source>
+        <translation>Share of the largest value (%)</translation>
+    </message>
+    <message>
+        <source>电流（最大 %1 A）</source>
+        <translation>Current (largest %1 A)</translation>
+    </message>
+    <message>
+        <source>电感量 L(i)（最大 %1 μH）</source>
+        <translation>Inductance L(i) (largest %1 μH)</translation>
+    </message>
+    <message>
+        <source>纹波（最大 %1 A）</source>
+        <translation>Ripple (largest %1 A)</translation>
+    </message>
+    <message>
+        <source>磁损密度（最大 %1 mW/cm³）</source>
+        <translation>Core loss density (largest %1 mW/cm³)</translation>
+    </message>
+    <message>
+        <source>变换器：%1。磁损密度含iGSE系数（D随θ变化）；磁芯损耗取它在工频周期上的平均值。</source>
+        <translation>Converter: %1. The core loss density includes the iGSE factor (D changes with θ); the core loss is its average over the line cycle.</translation>
+    </message>
 </context>
 <context>
     <name>qiro::DesignFile</name>
@@ -1976,10 +2008,6 @@ No program on this system can show files of this format.</translation>
         <translation>Assessed at DC with a symmetric ripple:</translation>
     </message>
     <message>
-        <source>变换器中的评估</source>
-        <translation>Assessed in the converter</translation>
-    </message>
-    <message>
         <source>磁损模型：iGSE，线周期平均</source>
         <translation>Core loss model: iGSE, line-cycle average</translation>
     </message>
@@ -2010,6 +2038,14 @@ No program on this system can show files of this format.</translation>
     <message>
         <source>全桥</source>
         <translation>Full bridge</translation>
+    </message>
+    <message>
+        <source>变换器中的评估：</source>
+        <translation>Assessed in the converter:</translation>
+    </message>
+    <message>
+        <source>工作条件：</source>
+        <translation>Operating condition: </translation>
     </message>
 </context>
 <context>

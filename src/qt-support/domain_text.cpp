@@ -72,7 +72,8 @@ const char* const kLabels[] = {
     // The assessment in a converter (DirectCurrentHeading, ConverterAssessmentText,
     // ConverterSummary).
     QT_TRANSLATE_NOOP("qiro::DomainText", "直流加对称纹波的评估："),
-    QT_TRANSLATE_NOOP("qiro::DomainText", "变换器中的评估"),
+    QT_TRANSLATE_NOOP("qiro::DomainText", "变换器中的评估："),
+    QT_TRANSLATE_NOOP("qiro::DomainText", "工作条件："),
     QT_TRANSLATE_NOOP("qiro::DomainText", "磁损模型：iGSE，线周期平均"),
     QT_TRANSLATE_NOOP("qiro::DomainText", "磁损模型：iGSE，伏秒"),
     QT_TRANSLATE_NOOP("qiro::DomainText", "最大电流："),

@@ -241,7 +241,7 @@ void frmCoreChoise::lstResut_Click() {
                               candidate.FrequencyKHz,  candidate.AverageCurrent,
                               candidate.PeakCurrent,   candidate.RippleCurrent,
                               candidate.WireDiameter,  candidate.StrandCount,
-                              candidate.Turns};
+                              candidate.Turns,         std::nullopt};
   if (curves_) curves_->Follow(curveSubject_);
 }
 

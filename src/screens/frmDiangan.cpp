@@ -368,6 +368,9 @@ QString frmDiangan::SelectedPartNumber() const {
 // ---- A design handed over -------------------------------------------------------------
 
 void frmDiangan::ApplyDesign(const CalculatorDesign& design) {
+  // A design found for a converter is judged in it too, until another design is handed over;
+  // set first, so the refreshes below carry it to the panel and the curves.
+  assessment_->SetConverter(design.InConverter);
   // The core: picked in the list, which must show it (a search text that hides it goes).
   const QString partNumber = QString::fromStdString(design.PartNumber);
   if (FindSlotByPartNumber(design.PartNumber)) {
@@ -409,8 +412,6 @@ void frmDiangan::ApplyDesign(const CalculatorDesign& design) {
   if (design.RippleCurrent) ui->txtdI->setText(ExactText(*design.RippleCurrent));
   if (design.FrequencyKHz) ui->txtF->setText(ExactText(*design.FrequencyKHz));
   if (design.AmbientTemperature) assessment_->SetAmbientTemperature(*design.AmbientTemperature);
-  // A design found for a converter is judged in it too, until another design is handed over.
-  assessment_->SetConverter(design.InConverter);
   // Fields that already held these texts raised no change: the report follows them anyway.
   RefreshCurrentDensity();
   RefreshReport();
@@ -500,7 +501,7 @@ std::optional<QString> frmDiangan::UpdateReport() {
   assessment_->Follow(*evaluation);
   FollowDesign(CurveDesign{core, in.coreCount, in.frequencyKHz, in.averageCurrent,
                            in.peakCurrent, in.rippleCurrent, in.wireDiameter, in.strandCount,
-                           in.turns});
+                           in.turns, assessment_->InConverter()});
   return std::nullopt;
 }
 

@@ -18,10 +18,12 @@
 #include <QScatterSeries>
 #include <QStackedWidget>
 #include <QValueAxis>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "design/analysis/converter_operation.h"
 #include "qt-support/scrolled_screen.h"
 #include "text/number_text.h"
 #include "ui_DesignCurves.h"
@@ -212,6 +214,94 @@ void DesignCurves::BuildCharts() {
   averageCurrentAxis_ = LinearAxis(tr("平均直流电流(A)"));
   riseAxis_ = LinearAxis(tr("温升(°C)"));
   attach(temperature_, averageCurrentAxis_, riseAxis_);
+  BuildLineCycleChart();
+}
+
+void DesignCurves::BuildLineCycleChart() {
+  lineCycle_ = new QWidget(this);
+  lineCycle_->setObjectName(QStringLiteral("pageLineCycle"));
+  auto* layout = new QVBoxLayout(lineCycle_);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* view = new QChartView(lineCycle_);
+  view->setObjectName(QStringLiteral("chartLineCycle"));
+  view->setBackgroundBrush(Qt::white);
+  view->setRenderHint(QPainter::Antialiasing);
+  const int line = fontMetrics().lineSpacing();
+  view->setMinimumSize(kChartWidthLines * line, kChartLeastHeightLines * line);
+  lineCycleChart_ = view->chart();
+  lineCycleChart_->setTitle(tr("四分之一工频周期：损耗从何而来"));
+  QFont titleFont = font();
+  titleFont.setBold(true);
+  lineCycleChart_->setTitleFont(titleFont);
+  lineCycleChart_->setBackgroundVisible(false);
+  lineCycleChart_->legend()->setAlignment(Qt::AlignBottom);
+  lineCycleChart_->layout()->setContentsMargins(0, 0, 0, 0);
+  angleAxis_ = LinearAxis(tr("工频相位角 θ (°)"));
+  angleAxis_->setRange(0, 90);
+  angleAxis_->setTickCount(7);
+  shareAxis_ = LinearAxis(tr("占最大值 (%)"));
+  shareAxis_->setRange(0, 100);
+  lineCycleChart_->addAxis(angleAxis_, Qt::AlignBottom);
+  lineCycleChart_->addAxis(shareAxis_, Qt::AlignLeft);
+  const struct {
+    const char* name;
+    QColor colour;
+  } series[] = {{"seriesCycleCurrent", kAtAverage},
+                {"seriesCycleInductance", QColor(0x1f, 0x77, 0xb4)},
+                {"seriesCycleRipple", kAtPeak},
+                {"seriesCycleLoss", QColor(0xd6, 0x27, 0x28)}};
+  for (const auto& s : series) {
+    auto* curve = new QLineSeries;
+    curve->setObjectName(QLatin1String(s.name));
+    curve->setPen(QPen(s.colour, 2));
+    lineCycleChart_->addSeries(curve);
+    curve->attachAxis(angleAxis_);
+    curve->attachAxis(shareAxis_);
+  }
+  layout->addWidget(view);
+  lineCyclePoints_ = new QLabel(lineCycle_);
+  lineCyclePoints_->setObjectName(QStringLiteral("labLineCyclePoints"));
+  lineCyclePoints_->setWordWrap(true);
+  layout->addWidget(lineCyclePoints_);
+  ui_->layCharts->addWidget(lineCycle_, ui_->layCharts->rowCount(), 0, 1, 2);
+  lineCycle_->hide();
+}
+
+void DesignCurves::DrawLineCycle(const CurveDesign& design) {
+  std::vector<LineCyclePoint> curve;
+  if (design.InConverter) {
+    if (const auto op = OperateConverter(*design.InConverter))
+      curve = LineCycleCurve(*op, design.Core, design.CoreCount, design.Turns);
+  }
+  lineCycle_->setVisible(!curve.empty());
+  if (curve.empty()) return;
+  // Each quantity as a share of its largest value, so the four read on one axis.
+  double most[4] = {0, 0, 0, 0};
+  for (const LineCyclePoint& p : curve) {
+    most[0] = std::max(most[0], p.Current);
+    most[1] = std::max(most[1], p.Inductance);
+    most[2] = std::max(most[2], p.Ripple);
+    most[3] = std::max(most[3], p.CoreLossDensity);
+  }
+  const QString names[4] = {
+      tr("电流（最大 %1 A）").arg(Fixed(most[0], "0.000")),
+      tr("电感量 L(i)（最大 %1 μH）").arg(Fixed(most[1], "0.0")),
+      tr("纹波（最大 %1 A）").arg(Fixed(most[2], "0.000")),
+      tr("磁损密度（最大 %1 mW/cm³）").arg(Fixed(most[3], "0.0"))};
+  const auto series = lineCycleChart_->series();
+  for (int k = 0; k < 4; ++k) {
+    QList<QPointF> points;
+    for (const LineCyclePoint& p : curve) {
+      const double v[4] = {p.Current, p.Inductance, p.Ripple, p.CoreLossDensity};
+      points.append(QPointF(p.Degrees, most[k] > 0 ? v[k] / most[k] * 100 : 0));
+    }
+    auto* line = static_cast<QLineSeries*>(series[k]);
+    line->replace(points);
+    line->setName(names[k]);
+  }
+  lineCyclePoints_->setText(
+      tr("变换器：%1。磁损密度含iGSE系数（D随θ变化）；磁芯损耗取它在工频周期上的平均值。")
+          .arg(TranslateDomainText(QString::fromStdString(ConverterSummary(*design.InConverter)))));
 }
 
 void DesignCurves::Follow(const CurveSubject& subject) {
@@ -268,6 +358,7 @@ void DesignCurves::ShowDesign(const CurveDesign& design) {
   DrawLoss(*set);
   evaluation_ = set->Evaluation;
   DrawTemperature(*evaluation_);
+  DrawLineCycle(design);
   ui_->stkCurves->setCurrentWidget(ui_->pageCharts);
 }
 

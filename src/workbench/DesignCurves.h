@@ -83,6 +83,8 @@ class DesignCurves final : public QWidget {
   void DrawPermeability(const DesignCurveSet& set);
   void DrawLoss(const DesignCurveSet& set);
   void DrawTemperature(const InductorEvaluation& design);
+  void BuildLineCycleChart();
+  void DrawLineCycle(const CurveDesign& design);
   static void ShowPlotNote(Plot& plot, const QString& note);
   QString DesignText(const CurveDesign& design) const;
 
@@ -103,6 +105,12 @@ class DesignCurves final : public QWidget {
   double ambient_ = kDefaultAmbient;
   bool sized_ = false;
   std::optional<InductorEvaluation> evaluation_;  // the design drawn now, for a new ambient
+  // The quarter line cycle of a PFC or inverter choke (shown only for one).
+  QWidget* lineCycle_ = nullptr;
+  QChart* lineCycleChart_ = nullptr;
+  QLabel* lineCyclePoints_ = nullptr;
+  QValueAxis* angleAxis_ = nullptr;
+  QValueAxis* shareAxis_ = nullptr;
   std::optional<CurveSubject> shown_;  // what is drawn now; an equal subject draws nothing
 };
 

@@ -1,5 +1,8 @@
 #include "workbench/design_sheet.h"
 
+#include "design/analysis/converter_operation.h"
+#include "qt-support/domain_text.h"
+
 #include <QApplication>
 #include <QBuffer>
 #include <QChartView>
@@ -12,6 +15,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "design/analysis/converter_operation.h"
+#include "qt-support/domain_text.h"
 #include "workbench/DesignCurves.h"
 #include "qt-support/application_setup.h"
 #include "text/number_text.h"
@@ -174,6 +179,9 @@ DesignSheet MakeDesignSheet(const CurveDesign& d, const QStringList& report,
       QCoreApplication::translate("qiro::DesignSheet", "绕线圈数：%1").arg(d.Turns),
       QCoreApplication::translate("qiro::DesignSheet", "环境温度：%1 °C").arg(QString::fromStdString(GeneralNumberText(ambientTemperature))),
   };
+  if (d.InConverter) {
+    sheet.inputs << TranslateDomainText(QString::fromStdString("工作条件：" + ConverterSummary(*d.InConverter)));
+  }
   sheet.report = report;
   sheet.assessment = assessment;
   sheet.curves = d;

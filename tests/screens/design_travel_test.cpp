@@ -3,6 +3,8 @@
 // calculator, a calculator design saved and opened again, bad files refused with the
 // screen unchanged, and the recent designs across two runs.
 #include <QAction>
+#include <QChartView>
+#include <QLineSeries>
 #include <QCheckBox>
 #include <QLabel>
 #include <QSignalSpy>
@@ -164,10 +166,11 @@ class DesignTravelTest : public QObject {
     QTest::mouseClick(Find<QPushButton>(adviser, "cmdOpenInCalculator"), Qt::LeftButton);
     QWidget* calculator = Screen(window, "frmDiangan");
     const QStringList lines = calculator->findChild<AssessmentPanel*>()->Lines();
-    const int heading = static_cast<int>(lines.indexOf(QStringLiteral("变换器中的评估（PFC，500 W，220 V → 400 V，65 kHz）：")));
+    const int heading = static_cast<int>(lines.indexOf(QStringLiteral("变换器中的评估：")));
     QVERIFY2(heading > 0, qPrintable(lines.join(QLatin1Char('\n'))));
     QCOMPARE(lines.first(), QStringLiteral("直流加对称纹波的评估："));
-    QCOMPARE(lines[heading + 1], QStringLiteral("磁损模型：iGSE，线周期平均"));
+    QCOMPARE(lines[heading + 1], QStringLiteral("工作条件：PFC，500 W，220 V → 400 V，65 kHz"));
+    QCOMPARE(lines[heading + 2], QStringLiteral("磁损模型：iGSE，线周期平均"));
     // The same numbers as the domain's assessment in the converter of the design on screen.
     Converter converter;
     converter.Kind = Topology::Pfc;
@@ -187,6 +190,20 @@ class DesignTravelTest : public QObject {
     for (std::size_t i = 0; i < expected.size(); ++i)
       QCOMPARE(lines[heading + static_cast<int>(i)].toStdString(), expected[i]);
     QVERIFY(in->Assessment.TemperatureRise <= 40);
+    // The curves add the quarter line cycle: four quantities over 0…90°, each up to 100 %.
+    QTest::mouseClick(Find<QPushButton>(calculator, "cmdCurves"), Qt::LeftButton);
+    auto* curves = window.findChild<QWidget*>(QStringLiteral("DesignCurves"));
+    QVERIFY(curves);
+    QVERIFY(Find<QWidget>(curves, "pageLineCycle")->isVisibleTo(curves));
+    const auto series = Find<QChartView>(curves, "chartLineCycle")->chart()->series();
+    QCOMPARE(series.size(), 4);
+    for (QAbstractSeries* each : series) {
+      auto* line = static_cast<QLineSeries*>(each);
+      QCOMPARE(line->count(), 90);
+      double most = 0;
+      for (const QPointF& p : line->points()) most = std::max(most, p.y());
+      QCOMPARE(most, 100.0);
+    }
     // Back to a requirement typed by hand.
     Find<QPushButton>(adviser, "cmdTypedRequirement")->click();
     QVERIFY(Find<QLabel>(adviser, "labOperatingCondition")->isHidden());

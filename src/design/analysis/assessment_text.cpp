@@ -75,7 +75,8 @@ std::vector<AssessmentLine> ConverterAssessmentText(const Converter& converter,
                                                     AssessmentRefusal refusal) {
   const bool lineCycle = converter.Kind == Topology::Pfc || converter.Kind == Topology::InverterLc;
   std::vector<AssessmentLine> lines;
-  lines.push_back({"变换器中的评估（" + ConverterSummary(converter) + "）："});
+  lines.push_back({"变换器中的评估："});
+  lines.push_back({"工作条件：" + ConverterSummary(converter)});
   lines.push_back({lineCycle ? "磁损模型：iGSE，线周期平均" : "磁损模型：iGSE，伏秒"});
   if (assessment == nullptr || load == nullptr) {
     lines.push_back({AssessmentRefusalText(refusal)});

@@ -369,6 +369,20 @@ Outcome<ConverterAssessment> AssessInConverter(const ConverterOperation& op,
   return Result::Ok({*a, *load});
 }
 
+std::vector<LineCyclePoint> LineCycleCurve(const ConverterOperation& op, const CoreRecord& core,
+                                           float coreCount, std::int16_t turns, int points) {
+  std::vector<LineCyclePoint> curve;
+  const ConverterStack stack(op, core, coreCount, turns);
+  if (!op.LineCycle || !stack.Load() || points < 1) return curve;
+  curve.reserve(static_cast<std::size_t>(points));
+  for (int k = 0; k < points; ++k) {
+    const double degrees = 90.0 * (k + 0.5) / points;
+    const InstantLoad l = stack.At(InstantAt(op, degrees * pi / 180));
+    curve.push_back({degrees, l.Current, l.Inductance, l.Ripple, l.CoreLossDensity});
+  }
+  return curve;
+}
+
 std::string ConverterSummary(const Converter& c) {
   const auto& in = c.Inputs;
   const auto n = [](float v) { return GeneralNumberText(v); };

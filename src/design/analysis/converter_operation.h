@@ -133,6 +133,20 @@ Outcome<InductorEvaluation> EvaluateForConverter(const ConverterOperation& opera
                                                  float wireDiameter, std::int16_t strandCount,
                                                  std::int16_t turns);
 
+// The quarter line cycle of a PFC or inverter choke on a wound stack, for drawing: the current,
+// L(i), the ripple and the core-loss density at `points` angles (degrees, at the middles of
+// equal steps from 0° to 90°). Empty for a DC converter or a stack that cannot carry it.
+struct LineCyclePoint {
+  double Degrees = 0;
+  double Current = 0;          // A
+  double Inductance = 0;       // μH
+  double Ripple = 0;           // A, peak to peak
+  double CoreLossDensity = 0;  // mW/cm³
+};
+std::vector<LineCyclePoint> LineCycleCurve(const ConverterOperation& operation,
+                                           const CoreRecord& core, float coreCount,
+                                           std::int16_t turns, int points = 90);
+
 // A short summary for the screens: "PFC，500 W，220 V → 400 V，65 kHz" and the like.
 std::string ConverterSummary(const Converter& converter);
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core-data/core_record.h"
+#include "design/calculators/converter.h"
 #include "magnetics/evaluate_inductor.h"
 #include "magnetics/outcome.h"
 
@@ -25,6 +26,8 @@ struct CurveDesign {
   float WireDiameter = 0;    // mm, one strand
   std::int16_t StrandCount = 1;
   std::int16_t Turns = 1;
+  // The converter the design was found for: PFC and inverter chokes add the quarter line cycle.
+  std::optional<Converter> InConverter;
 
   bool operator==(const CurveDesign&) const = default;
 };
