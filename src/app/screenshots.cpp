@@ -218,6 +218,59 @@ int main(int argc, char* argv[]) {
       qiro::SetSaveFileSink({});
     }
   }
+  // The PFC worked example travels as its converter: the adviser's search over the whole
+  // default space in it, a design of the front opened in the calculator, its curves with the
+  // quarter line cycle and its design sheet.
+  window.mdiArea()->closeAllSubWindows();
+  QApplication::processEvents();
+  if (QWidget* pfc = OpenScreen(window, "menuPFC")) {
+    for (const Scene& scene : Scenes()) {
+      if (std::string(scene.entry) == "menuPFC") Play(scene, pfc);
+    }
+    Child<QAbstractButton>(pfc, "cmdDesignInductor")->click();
+    if (auto* adviser = qobject_cast<qiro::DesignAdviser*>(
+            window.findChild<QWidget*>(QStringLiteral("DesignAdviser")))) {
+      QEventLoop loop;
+      QObject::connect(adviser, &qiro::DesignAdviser::searchFinished, &loop, &QEventLoop::quit);
+      QTimer::singleShot(180000, &loop, &QEventLoop::quit);
+      Child<QAbstractButton>(adviser, "cmdStart")->click();
+      loop.exec();
+      auto* table = Child<QTableView>(adviser, "tblFront");
+      if (table && table->model()->rowCount() > 0) table->selectRow(table->model()->rowCount() / 3);
+      QMdiSubWindow* sub = window.mdiArea()->activeSubWindow();
+      sub->move(0, 0);
+      sub->resize(sub->sizeHint().expandedTo(sub->size()));
+      const QSize chrome = window.size() - window.mdiArea()->viewport()->size();
+      window.resize(window.size().expandedTo(sub->size() + chrome));
+      for (int i = 0; i < 5; ++i) QApplication::processEvents();
+      if (window.grab().save(out.filePath(QStringLiteral("ConverterAdviser") + suffix + QStringLiteral(".png"))))
+        ++saved;
+      Child<QAbstractButton>(adviser, "cmdOpenInCalculator")->click();
+      QApplication::processEvents();
+      adviser->parentWidget()->close();  // its subwindow: the calculator stands alone
+      QApplication::processEvents();
+      QWidget* calculator = window.findChild<QWidget*>(QStringLiteral("frmDiangan"));
+      if (QMdiSubWindow* calc = calculator ? qobject_cast<QMdiSubWindow*>(calculator->parentWidget()) : nullptr) {
+        calc->move(0, 0);
+        calc->resize(calc->sizeHint().expandedTo(calc->size()));
+        const QSize chrome = window.size() - window.mdiArea()->viewport()->size();
+        window.resize(window.size().expandedTo(calc->size() + chrome));
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        if (window.grab().save(out.filePath(QStringLiteral("ConverterCalculator") + suffix +
+                                            QStringLiteral(".png"))))
+          ++saved;
+        if (SaveCurves(calculator, out.filePath(QStringLiteral("ConverterCurves") + suffix +
+                                                QStringLiteral(".png"))))
+          ++saved;
+        if (suffix.isEmpty()) {
+          const QString sheet = out.filePath(QStringLiteral("ConverterSheet.pdf"));
+          qiro::SetSaveFileSink([&sheet](const QString&) { return sheet; });
+          if (auto* entry = calculator->findChild<QAction*>(QStringLiteral("actExportPdf"))) entry->trigger();
+          qiro::SetSaveFileSink({});
+        }
+      }
+    }
+  }
   // The user guide, as the help entry opens it where no help file lies beside the program.
   window.mdiArea()->closeAllSubWindows();
   QApplication::processEvents();
