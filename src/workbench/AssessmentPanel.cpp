@@ -120,9 +120,12 @@ void AssessmentPanel::Refresh() {
   // Why a design cannot be assessed may be longer than the column is wide: it wraps rather
   // than being cut off. The lines of an assessment are short and stay on one line each.
   labels_.front()->setWordWrap(!assessed);
+  int secondColumn = -1;
   if (converter_) {
     texts.prepend(TranslateDomainText(QString::fromStdString(DirectCurrentHeading())));
     levels.prepend(static_cast<int>(AssessmentLevel::Plain));
+    // The two assessments side by side, each in a column of its own.
+    secondColumn = static_cast<int>(texts.size());
     const auto op = OperateConverter(*converter_);
     AssessmentRefusal inRefusal = AssessmentRefusal::InvalidInput;
     const auto in = op ? AssessInConverter(*op, design_->Core, design_->CoreCount,
@@ -136,13 +139,20 @@ void AssessmentPanel::Refresh() {
       levels << static_cast<int>(line.Level);
     }
   }
-  Show(texts, levels);
+  Show(texts, levels, secondColumn);
 }
 
-void AssessmentPanel::Show(const QStringList& texts, const QList<int>& levels) {
+void AssessmentPanel::Show(const QStringList& texts, const QList<int>& levels, int secondColumn) {
   while (labels_.size() < texts.size()) AddLabel();
   for (qsizetype i = 0; i < labels_.size(); ++i) {
     QLabel* label = labels_[i];
+    const int index = static_cast<int>(i);
+    if (secondColumn >= 0) {
+      lines_->addWidget(label, index < secondColumn ? index : index - secondColumn,
+                        index < secondColumn ? 0 : 1);
+    } else {
+      lines_->addWidget(label, index % rows_, index / rows_);
+    }
     const bool used = i < texts.size();
     label->setVisible(used);
     // An unused line keeps the height of a line of text.

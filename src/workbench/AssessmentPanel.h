@@ -44,7 +44,8 @@ class AssessmentPanel final : public QGroupBox {
   void txtAmbient_Change();
   void Refresh();
   void AddLabel();
-  void Show(const QStringList& texts, const QList<int>& levels);
+  // From `secondColumn` on, the lines stand in a second column of their own.
+  void Show(const QStringList& texts, const QList<int>& levels, int secondColumn = -1);
 
   bool withoutRipple_;
   double ambient_ = 25;
