@@ -168,7 +168,7 @@ TEST_F(AdviserTest, InAConverterEqualsThePlainLoop) {
     AdviserRequest r;
     r.Series = {};
     r.Series[static_cast<std::size_t>(c.series)] = true;
-    r.MaxCoreCount = 2;
+    r.MaxCoreCount = 1;
     r.MaxStrandCount = 2;
     r.InConverter = c.converter;
     r.RequiredInductance = c.required;
