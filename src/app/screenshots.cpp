@@ -109,6 +109,24 @@ bool SaveCurves(QWidget* screen, const QString& file) {
   return saved;
 }
 
+// Runs the adviser's search, picks the front's row at 1/`part` of it and shows the adviser
+// whole in the main window.
+void SearchAndPick(qiro::MDIMain& window, qiro::DesignAdviser* adviser, int part) {
+  QEventLoop loop;
+  QObject::connect(adviser, &qiro::DesignAdviser::searchFinished, &loop, &QEventLoop::quit);
+  QTimer::singleShot(180000, &loop, &QEventLoop::quit);
+  Child<QAbstractButton>(adviser, "cmdStart")->click();
+  loop.exec();
+  auto* table = Child<QTableView>(adviser, "tblFront");
+  if (table && table->model()->rowCount() > 0) table->selectRow(table->model()->rowCount() / part);
+  QMdiSubWindow* sub = window.mdiArea()->activeSubWindow();
+  sub->move(0, 0);
+  sub->resize(sub->sizeHint().expandedTo(sub->size()));
+  const QSize chrome = window.size() - window.mdiArea()->viewport()->size();
+  window.resize(window.size().expandedTo(sub->size() + chrome));
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -160,18 +178,7 @@ int main(int argc, char* argv[]) {
   }
   // The adviser after a search on its default requirement, a design of the front picked.
   if (auto* adviser = qobject_cast<qiro::DesignAdviser*>(OpenScreen(window, "menAdviser"))) {
-    QEventLoop loop;
-    QObject::connect(adviser, &qiro::DesignAdviser::searchFinished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(180000, &loop, &QEventLoop::quit);
-    Child<QAbstractButton>(adviser, "cmdStart")->click();
-    loop.exec();
-    auto* table = Child<QTableView>(adviser, "tblFront");
-    if (table && table->model()->rowCount() > 0) table->selectRow(table->model()->rowCount() / 2);
-    QMdiSubWindow* sub = window.mdiArea()->activeSubWindow();
-    sub->resize(sub->sizeHint().expandedTo(sub->size()));
-    const QSize chrome = window.size() - window.mdiArea()->viewport()->size();
-    window.resize(window.size().expandedTo(sub->size() + chrome));
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    SearchAndPick(window, adviser, 2);
     if (window.grab().save(out.filePath(QStringLiteral("DesignAdviser") + suffix + QStringLiteral(".png"))))
       ++saved;
   }
@@ -230,19 +237,7 @@ int main(int argc, char* argv[]) {
     Child<QAbstractButton>(pfc, "cmdDesignInductor")->click();
     if (auto* adviser = qobject_cast<qiro::DesignAdviser*>(
             window.findChild<QWidget*>(QStringLiteral("DesignAdviser")))) {
-      QEventLoop loop;
-      QObject::connect(adviser, &qiro::DesignAdviser::searchFinished, &loop, &QEventLoop::quit);
-      QTimer::singleShot(180000, &loop, &QEventLoop::quit);
-      Child<QAbstractButton>(adviser, "cmdStart")->click();
-      loop.exec();
-      auto* table = Child<QTableView>(adviser, "tblFront");
-      if (table && table->model()->rowCount() > 0) table->selectRow(table->model()->rowCount() / 3);
-      QMdiSubWindow* sub = window.mdiArea()->activeSubWindow();
-      sub->move(0, 0);
-      sub->resize(sub->sizeHint().expandedTo(sub->size()));
-      const QSize chrome = window.size() - window.mdiArea()->viewport()->size();
-      window.resize(window.size().expandedTo(sub->size() + chrome));
-      for (int i = 0; i < 5; ++i) QApplication::processEvents();
+      SearchAndPick(window, adviser, 3);
       if (window.grab().save(out.filePath(QStringLiteral("ConverterAdviser") + suffix + QStringLiteral(".png"))))
         ++saved;
       Child<QAbstractButton>(adviser, "cmdOpenInCalculator")->click();
