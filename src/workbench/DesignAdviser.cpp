@@ -181,7 +181,7 @@ DesignAdviser::DesignAdviser(QWidget* parent)
   // The front's markers carry no entry of their own: the step line names the front.
   chart->legend()->markers(frontPoints_).first()->setVisible(false);
   ui_->chartDesigns->setRenderHint(QPainter::Antialiasing);
-  ui_->chartDesigns->setMinimumSize(56 * metrics.averageCharWidth(), 22 * metrics.lineSpacing());
+  ui_->chartDesigns->setMinimumSize(56 * metrics.averageCharWidth(), 16 * metrics.lineSpacing());
 
   // Table of the front, sortable by every column; a third click restores the front's order.
   model_ = new DesignAdviserModel(this);
