@@ -90,7 +90,7 @@ void WriteAssessment(JsonWriter& w, const DesignAssessment& a) {
 
 // EvaluateInductor's arguments, shared by the operations that start from an evaluation.
 // A single core type needs no second core: left out, it is the first with a count of 0, as
-// the toroid calculator evaluates (and as a design file's "design/calculators/*" holds it).
+// the toroid calculator evaluates (and as a design file's "design" holds it).
 std::vector<ArgSpec> EvaluateArgs() {
   return {{"Core", ArgType::Core}, {"SecondCore", ArgType::Core, true}, {"CoreCount", ArgType::Float32},
           {"SecondCoreCount", ArgType::Float32, true}, {"FrequencyKHz", ArgType::Float32},

@@ -39,7 +39,7 @@ constexpr const char* kPositiveEnglish = "above 0 and within the 32-bit float ra
 const FieldInfo kFields[] = {
     {"format", "格式", "format", Expect::Text, "", ""},
     {"version", "版本", "version", Expect::Integer, "应为1", "1"},
-    {"design/calculators/*", "设计", "design/calculators/*", Expect::Object, "", ""},
+    {"design", "设计", "design", Expect::Object, "", ""},
     {"note", "备注", "note", Expect::Text, "", ""},
     {"design.Core", "磁芯型号", "Core", Expect::Text, "", ""},
     {"design.CoreCount", "磁芯个数", "Cores", Expect::Number, kPositiveChinese, kPositiveEnglish},
@@ -507,12 +507,12 @@ std::variant<DesignDocument, DesignFileRefusal> ReadDesignDocument(std::string_v
     return Refuse(Fault::NewerVersion, "version", std::to_string(version->get<std::uint64_t>()));
 
   for (const auto& [key, value] : file.items()) {
-    if (key != "format" && key != "version" && key != "design/calculators/*" && key != "note")
+    if (key != "format" && key != "version" && key != "design" && key != "note")
       return Refuse(Fault::UnknownField, key);
   }
-  const auto design = file.find("design/calculators/*");
-  if (design == file.end()) return Refuse(Fault::MissingField, "design/calculators/*");
-  if (!design->is_object()) return Refuse(Fault::WrongType, "design/calculators/*");
+  const auto design = file.find("design");
+  if (design == file.end()) return Refuse(Fault::MissingField, "design");
+  if (!design->is_object()) return Refuse(Fault::WrongType, "design");
 
   DesignDocument d;
   if (const auto note = file.find("note"); note != file.end()) {

@@ -1,14 +1,14 @@
 #pragma once
 // A design file: the toroid calculator's inputs for one core type, kept as UTF-8 JSON
-//   {"format": "qiromagnetic-design", "version": 1, "design/calculators/*": {...}, "note": "..."}
-// where "design/calculators/*" holds the batch tool's AssessDesign arguments for a single core type, so a
+//   {"format": "qiromagnetic-design", "version": 1, "design": {...}, "note": "..."}
+// where "design" holds the batch tool's AssessDesign arguments for a single core type, so a
 // script can pass it to qiro-batch as it is. A number is read as the calculator reads a
 // typed one and the batch tool an argument (the nearest double, then the nearest float for
 // a float value), and written in the shortest form that reads back so (RoundTripText).
 //
 // Reading is strict: a file is taken whole or refused, naming the first member at fault.
 // Members this program does not know are refused rather than skipped, because opening and
-// saving again would silently drop what another writer put there; within "design/calculators/*" the batch
+// saving again would silently drop what another writer put there; within "design" the batch
 // tool would refuse them as well.
 #include <cstddef>
 #include <cstdint>
