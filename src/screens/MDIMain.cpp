@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShowEvent>
+#include <QStyle>
 #include <algorithm>
 
 #include "core-data/catalogue.h"
@@ -210,13 +211,21 @@ void MDIMain::showEvent(QShowEvent* event) {
 }
 
 // A window larger than the area would hang out of it, partly under the area's scroll bars;
-// it is made to fit, and its contents scroll inside it instead.
+// it is made to fit, and its contents scroll inside it instead. A window that fits is moved
+// wholly into the area, over the others if it must.
 void MDIMain::FitIntoArea(QMdiSubWindow* sub) const {
   // Before the first show the area has no size yet; showEvent fits the windows then.
   if (!isVisible()) return;
   const QSize room = area_->viewport()->size();
   if (room.isEmpty()) return;
-  const QSize size = sub->size().boundedTo(room).expandedTo(sub->minimumSizeHint().boundedTo(room));
+  QSize size = sub->size();
+  // Contents that scroll one way lose a scroll bar's breadth the other way: a window at its
+  // natural breadth gets it back where there is room, or it would scroll both ways.
+  const QSize natural = sub->sizeHint();
+  const int bar = sub->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sub);
+  if (natural.height() > room.height() && size.width() == natural.width()) size.rwidth() += bar;
+  if (natural.width() > room.width() && size.height() == natural.height()) size.rheight() += bar;
+  size = size.boundedTo(room).expandedTo(sub->minimumSizeHint().boundedTo(room));
   if (size != sub->size()) sub->resize(size);
   const int x = std::clamp(sub->x(), 0, std::max(0, room.width() - size.width()));
   const int y = std::clamp(sub->y(), 0, std::max(0, room.height() - size.height()));

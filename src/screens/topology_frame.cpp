@@ -41,12 +41,13 @@ TopologyFrame::TopologyFrame(QWidget* parent, TopologyScreen screen)
   ui_->picLogo->setAccessibleName(tr(screen_.captions.diagramPanel));
   BuildFields();
   connect(ui_->cmdCal, &QPushButton::clicked, this, &TopologyFrame::cmdCal_Click);
-  // Beside "计算": hands the results to the inductor design.
+  // Under the result panel, right-aligned, so that "计算" keeps its place between the panels:
+  // hands the results to the inductor design.
   auto* design = new QPushButton(tr("设计电感…"), this);
   design->setObjectName(QStringLiteral("cmdDesignInductor"));
   design->setAutoDefault(false);
-  ui_->buttonLayout->insertWidget(ui_->buttonLayout->indexOf(ui_->cmdCal) + 1, design);
-  setTabOrder(ui_->cmdCal, design);
+  ui_->frameLayout->addWidget(design, 1, 2, Qt::AlignRight);
+  setTabOrder(results_.empty() ? static_cast<QWidget*>(ui_->cmdCal) : results_.back(), design);
   connect(design, &QPushButton::clicked, this, &TopologyFrame::cmdDesignInductor_Click);
 }
 

@@ -182,7 +182,7 @@ DesignAdviser::DesignAdviser(QWidget* parent)
   // The front's markers carry no entry of their own: the step line names the front.
   chart->legend()->markers(frontPoints_).first()->setVisible(false);
   ui_->chartDesigns->setRenderHint(QPainter::Antialiasing);
-  ui_->chartDesigns->setMinimumSize(56 * metrics.averageCharWidth(), 22 * metrics.lineSpacing());
+  ui_->chartDesigns->setMinimumSize(56 * metrics.averageCharWidth(), 20 * metrics.lineSpacing());
 
   // Table of the front, sortable by every column; a third click restores the front's order.
   model_ = new DesignAdviserModel(this);
@@ -199,7 +199,7 @@ DesignAdviser::DesignAdviser(QWidget* parent)
   table->horizontalHeader()->setSortIndicatorClearable(true);
   table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
   table->setSortingEnabled(true);
-  table->setMinimumHeight(8 * metrics.lineSpacing());
+  table->setMinimumHeight(6 * metrics.lineSpacing());
   connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &DesignAdviser::tblFront_SelectionChanged);
   connect(ui_->lstBest, &QListWidget::itemSelectionChanged, this,

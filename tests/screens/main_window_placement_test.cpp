@@ -13,8 +13,12 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include "screens/Form1.h"
 #include "screens/MDIMain.h"
+#include "screens/frmChoise.h"
+#include "screens/frmDKURdanlirao.h"
 #include "screens/screen_test_support.h"
+#include "qt-support/application_setup.h"
 
 using namespace qiro;
 
@@ -36,6 +40,8 @@ class MainWindowPlacementTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // The program's own font: the CJK family sets the screens' sizes.
+    PrepareApplication(*qApp);
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("qiromagnetic-tests"));
     // One settings file per display: ctest runs the three displays side by side.
@@ -85,6 +91,68 @@ class MainWindowPlacementTest : public QObject {
       } else {
         QVERIFY2(Scrolls(screen), qPrintable(where));
       }
+    }
+  }
+
+  // Each screen opened after the calculator, as after start-up: where the area has room for
+  // its natural size it opens whole, over the others if it must; only a screen larger than
+  // the area scrolls inside its window. The area itself never needs scroll bars.
+  void screensOpenWholeWhereTheyFit_data() {
+    QTest::addColumn<QString>("opener");
+    for (const char* opener : {"meuChoise", "menAdviser", "menuPFC", "menuBoost", "menuBuck",
+                               "menuBuckBoost", "menuNibianLC", "menuQuanqiao", "menuZhengji",
+                               "menuTuiwan", "meuHelpMain", "frmChoise", "frmDKURdanlirao", "Form1"}) {
+      QTest::newRow(opener) << QString::fromLatin1(opener);
+    }
+  }
+  void screensOpenWholeWhereTheyFit() {
+    QFETCH(QString, opener);
+    testing::Sinks sinks;
+    MDIMain window;
+    window.PlaceOnDisplay();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* screen = nullptr;
+    // The screens behind unavailable entries open the way their entries would.
+    if (opener == QLatin1String("frmChoise")) {
+      screen = window.OpenChild(opener, [] { return new frmChoise; });
+    } else if (opener == QLatin1String("frmDKURdanlirao")) {
+      screen = window.OpenChild(opener, [] { return new frmDKURdanlirao; });
+    } else if (opener == QLatin1String("Form1")) {
+      screen = window.OpenChild(opener, [] { return new Form1; });
+    } else {
+      window.findChild<QAction*>(opener)->trigger();
+      screen = window.mdiArea()->activeSubWindow()->widget();
+    }
+    QCoreApplication::processEvents();
+    auto* sub = qobject_cast<QMdiSubWindow*>(screen->parentWidget());
+    QVERIFY(sub);
+    const QRect area = window.mdiArea()->viewport()->rect();
+    const QSize natural = sub->sizeHint();
+    const QString where = QStringLiteral("%1: %2,%3 %4x%5 (natural %6x%7) in an area of %8x%9")
+                              .arg(screen->objectName()).arg(sub->x()).arg(sub->y())
+                              .arg(sub->width()).arg(sub->height()).arg(natural.width())
+                              .arg(natural.height()).arg(area.width()).arg(area.height());
+    // Full HD and up hold every screen whole.
+    if (WorkArea().width() >= 1920) {
+      QVERIFY2(natural.width() <= area.width() && natural.height() <= area.height(), qPrintable(where));
+    }
+    QVERIFY2(area.contains(sub->geometry()), qPrintable(where));
+    QVERIFY2(!window.mdiArea()->horizontalScrollBar()->isVisible() &&
+                 !window.mdiArea()->verticalScrollBar()->isVisible(),
+             qPrintable(where));
+    // The screen scrolls only the way it is too large, a scroll bar's breadth included.
+    auto* scroll = screen->findChild<QScrollArea*>(QStringLiteral("screenScroll"));
+    if (!scroll) return;  // the guide scrolls its own page
+    const int bar = scroll->verticalScrollBar()->sizeHint().width();
+    if (scroll->horizontalScrollBar()->isVisible()) {
+      QVERIFY2(natural.width() + bar > area.width(), qPrintable(where));
+    }
+    if (scroll->verticalScrollBar()->isVisible()) {
+      QVERIFY2(natural.height() + bar > area.height(), qPrintable(where));
+    }
+    if (natural.width() <= area.width() && natural.height() <= area.height()) {
+      QVERIFY2(!Scrolls(screen), qPrintable(where));
     }
   }
 

@@ -18,9 +18,18 @@
 #include <QPushButton>
 #include <QMenu>
 #include <QAction>
+#include <QCheckBox>
+#include <QEventLoop>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <cfloat>
 #include <random>
+#include <vector>
+#include <utility>
+
+#include "workbench/DesignAdviser.h"
 
 namespace qiro::testing {
 
@@ -88,11 +97,14 @@ class Monkey {
  public:
   Monkey(QWidget* root, unsigned seed) : root_(root), rng_(seed) {}
 
+  // Widgets, by object name, that this user leaves alone.
+  void Leave(const QStringList& names) { left_ = names; }
+
   void Act() {
     const auto widgets = root_->findChildren<QWidget*>();
     QList<QWidget*> targets;
     for (QWidget* w : widgets) {
-      if (w->isVisible() && w->isEnabled() &&
+      if (w->isVisible() && w->isEnabled() && !left_.contains(w->objectName()) &&
           (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) ||
            qobject_cast<QComboBox*>(w) || qobject_cast<QListWidget*>(w) ||
            qobject_cast<QAbstractSlider*>(w) || qobject_cast<QPlainTextEdit*>(w))) {
@@ -178,6 +190,150 @@ class Monkey {
 
   QWidget* root_;
   std::mt19937 rng_;
+  QStringList left_;
+};
+
+// The adviser's controls that set how large its search is.
+inline QStringList AdviserSpaceControls() {
+  QStringList names = {QStringLiteral("txtMaxCores"), QStringLiteral("txtMaxStrands")};
+  for (int i = 0; i < 7; ++i) names << QStringLiteral("chkSeries%1").arg(i);
+  return names;
+}
+
+// A requirement the adviser takes (besides its search space).
+inline std::vector<std::pair<const char*, const char*>> ValidAdviserRequirement() {
+  return {{"txtInductance", "100"}, {"txtTolerance", "0"},   {"txtAverage", "10"},
+          {"txtPeak", "11.5"},      {"txtRipple", "3"},      {"txtFrequency", "100"},
+          {"txtAmbient", "25"},     {"txtMaxRise", "40"},    {"txtMaxDiameter", "0"},
+          {"txtMaxHeight", "0"},    {"txtMinRetention", "0"}};
+}
+
+// A search space of milliseconds: one series, one core, two strands, set as a user sets it.
+inline void MakeAdviserSmall(QWidget* adviser, int series) {
+  for (int i = 0; i < 7; ++i) {
+    auto* box = adviser->findChild<QCheckBox*>(QStringLiteral("chkSeries%1").arg(i));
+    if (box->isChecked() != (i == series)) box->click();
+  }
+  for (const auto& [name, text] : {std::pair{"txtMaxCores", "1"}, std::pair{"txtMaxStrands", "2"}}) {
+    auto* field = adviser->findChild<QLineEdit*>(QString::fromLatin1(name));
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, QString::fromLatin1(text));
+  }
+}
+
+// What became of the adviser's searches under the random user.
+struct AdviserTally {
+  int starts = 0;    // "开始优化" pressed
+  int finished = 0;  // ended with a result on screen (designs or none found)
+  int stopped = 0;   // ended by "停止"
+  int replaced = 0;  // "开始优化" again during a run
+  int changedDuringRun = 0;
+  int closedDuringRun = 0;
+};
+
+// The random user of the adviser in a small space, plus what the random user rarely hits:
+// a search started, stopped, started again and its inputs changed while it runs, the
+// window closed under it, and waits long enough for searches to end.
+class AdviserUser {
+ public:
+  AdviserUser(qiro::DesignAdviser* adviser, unsigned seed, AdviserTally& tally)
+      : adviser_(adviser), rng_(seed), monkey_(adviser, seed + 1), tally_(tally) {
+    monkey_.Leave(AdviserSpaceControls());
+    counting_ = QObject::connect(adviser, &qiro::DesignAdviser::searchFinished, adviser, [this, adviser] {
+      // The status line says how a search ended.
+      const QString status = adviser->findChild<QLabel*>(QStringLiteral("labStatus"))->text();
+      if (status.contains(QStringLiteral("停止"))) ++tally_.stopped;
+      else if (!status.startsWith(QStringLiteral("无法优化"))) ++tally_.finished;
+    });
+  }
+  // The window may outlive this user (the next round raises it again).
+  ~AdviserUser() { QObject::disconnect(counting_); }
+  AdviserUser(const AdviserUser&) = delete;
+  AdviserUser& operator=(const AdviserUser&) = delete;
+
+  // One action; false when the window is closed.
+  bool Act() {
+    if (!adviser_) return false;
+    auto* start = adviser_->findChild<QAbstractButton*>(QStringLiteral("cmdStart"));
+    auto* stop = adviser_->findChild<QAbstractButton*>(QStringLiteral("cmdStop"));
+    const bool running = adviser_->Searching();
+    switch (Pick(12)) {
+      case 0:
+        if (running) ++tally_.replaced;
+        ++tally_.starts;
+        QTest::mouseClick(start, Qt::LeftButton);
+        break;
+      case 1:
+        if (stop->isEnabled()) QTest::mouseClick(stop, Qt::LeftButton);
+        break;
+      case 2: {
+        // A requirement retyped while the search runs.
+        static const char* const fields[] = {"txtInductance", "txtAverage", "txtPeak", "txtRipple",
+                                             "txtFrequency", "txtAmbient", "txtMaxRise"};
+        auto* field = adviser_->findChild<QLineEdit*>(QString::fromLatin1(fields[Pick(7)]));
+        if (running) ++tally_.changedDuringRun;
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, QString::number(1 + Pick(200)));
+        break;
+      }
+      case 3:
+        if (running && Pick(4) == 0) {
+          ++tally_.closedDuringRun;
+          QWidget* frame = adviser_->parentWidget();
+          (qobject_cast<QMdiSubWindow*>(frame) ? frame : adviser_.data())->close();
+          return false;
+        }
+        break;
+      case 4:
+        WaitForSearch(2000);
+        break;
+      case 5:
+        // The user puts the requirement right again (random typing soon leaves one field
+        // out of range) and starts.
+        for (const auto& [name, text] : ValidAdviserRequirement()) {
+          auto* field = adviser_->findChild<QLineEdit*>(QString::fromLatin1(name));
+          field->selectAll();
+          QTest::keyClick(field, Qt::Key_Backspace);
+          QTest::keyClicks(field, QString::fromLatin1(text));
+        }
+        if (Pick(2) == 0) {
+          if (running) ++tally_.replaced;
+          ++tally_.starts;
+          QTest::mouseClick(start, Qt::LeftButton);
+        }
+        break;
+      default:
+        monkey_.Act();
+    }
+    // Ended searches report back through the event loop; now and then a moment for it.
+    if (adviser_ && Pick(4) == 0) WaitForSearch(1 + Pick(20));
+    return adviser_ && adviser_->isVisible();
+  }
+
+ private:
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+
+  // Lets events through until the search in progress ends, at most `ms`; returns at once
+  // when none runs. The window (or the program) may be closed meanwhile.
+  void WaitForSearch(int ms) {
+    if (!adviser_ || !adviser_->Searching()) {
+      QCoreApplication::processEvents();
+      return;
+    }
+    QEventLoop loop;
+    QObject::connect(adviser_, &qiro::DesignAdviser::searchFinished, &loop, &QEventLoop::quit);
+    QObject::connect(adviser_, &QObject::destroyed, &loop, &QEventLoop::quit);
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+
+  QPointer<qiro::DesignAdviser> adviser_;
+  std::mt19937 rng_;
+  Monkey monkey_;
+  AdviserTally& tally_;
+  QMetaObject::Connection counting_;
 };
 
 }  // namespace qiro::testing

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -31,6 +32,7 @@
 #include "screens/frmTOPZhengji.h"
 #include "screens/monkey.h"
 #include "screens/screen_test_support.h"
+#include "workbench/DesignAdviser.h"
 
 using namespace qiro;
 using qiro::testing::FalseShownText;
@@ -72,6 +74,17 @@ const std::vector<ScreenMaker>& Screens() {
       {"frmAbout", [] { return new frmAbout; }, {}},
       {"frmCurrentDensity", [] { return new frmCurrentDensity; }, {}},
       {"frmDKURdanlirao", [] { return new frmDKURdanlirao; }, {}},
+      {"DesignAdviser",
+       [] {
+         auto* adviser = new DesignAdviser;
+         testing::MakeAdviserSmall(adviser, 0);
+         return adviser;
+       },
+       [] {
+         auto valid = testing::ValidAdviserRequirement();
+         valid.insert(valid.end(), {{"txtMaxCores", "1"}, {"txtMaxStrands", "2"}});
+         return valid;
+       }()},
   };
   return screens;
 }
@@ -79,9 +92,18 @@ const std::vector<ScreenMaker>& Screens() {
 constexpr int kActions = 10000;
 
 // The menu entries that open a screen in the main window.
-const char* const kScreenEntries[] = {"menToroidalL", "meuChoise", "menuPFC",    "menuBoost",
-                                      "menuBuck",     "menuBuckBoost", "menuNibianLC",
-                                      "menuQuanqiao", "menuZhengji",   "menuTuiwan", "meuAbout"};
+const char* const kScreenEntries[] = {"menToroidalL", "meuChoise",  "menuPFC",      "menuBoost",
+                                      "menuBuck",     "menuBuckBoost", "menuNibianLC", "menuQuanqiao",
+                                      "menuZhengji",  "menuTuiwan", "meuAbout",     "menAdviser"};
+
+// Every way a search can end happened at least once.
+void VerifyAdviserTally(const testing::AdviserTally& t, unsigned seed) {
+  qInfo("adviser: %d starts, %d finished, %d stopped, %d replaced, %d changed and %d closed while searching",
+        t.starts, t.finished, t.stopped, t.replaced, t.changedDuringRun, t.closedDuringRun);
+  QVERIFY2(t.finished > 0 && t.stopped > 0 && t.replaced > 0 && t.changedDuringRun > 0 &&
+               t.closedDuringRun > 0,
+           qPrintable(QStringLiteral("seed %1").arg(seed)));
+}
 
 // While a modal box or the grouped search runs its own event loop, assistive technology
 // can still reach the menus: this timer answers the box as a user would, or closes the
@@ -93,7 +115,8 @@ constexpr int kLoopHung = 99;
 
 class Interloper final : public QObject {
  public:
-  Interloper(std::mt19937& rng, QPointer<MDIMain>& window) : rng_(rng), window_(window) {
+  Interloper(std::mt19937& rng, QPointer<MDIMain>& window, testing::AdviserTally& tally)
+      : rng_(rng), window_(window), tally_(tally) {
     timer_.setInterval(2);
     connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
     timer_.start();
@@ -107,18 +130,30 @@ class Interloper final : public QObject {
     QWidget* modal = QApplication::activeModalWidget();
     QWidget* busy = nullptr;
     if (!modal && window_) {
-      // The grouped search disables its screen while it lets events through.
+      // The grouped search disables its screen while it lets events through; the adviser
+      // searches on while the user goes on.
       for (QMdiSubWindow* sub : window_->findChild<QMdiArea*>()->subWindowList()) {
         if (sub->widget() && !sub->widget()->isEnabled()) busy = sub->widget();
+        if (auto* adviser = qobject_cast<DesignAdviser*>(sub->widget()); adviser && adviser->Searching())
+          busy = adviser;
       }
     }
     if (!modal && !busy) return;
+    // A search of the adviser runs for a while (tens of ticks), so that it also ends by itself.
+    if (!modal && qobject_cast<DesignAdviser*>(busy) &&
+        std::uniform_int_distribution<int>(0, 49)(rng_) != 0) {
+      return;
+    }
     const int choice = std::uniform_int_distribution<int>(0, 9)(rng_);
     if (choice < 6 && modal) {
       modal->close();
       ++answeredBoxes;
     } else if (choice < 8 && window_) {
-      if (QMdiSubWindow* sub = window_->findChild<QMdiArea*>()->activeSubWindow()) {
+      QMdiSubWindow* sub = busy ? qobject_cast<QMdiSubWindow*>(busy->parentWidget())
+                                : window_->findChild<QMdiArea*>()->activeSubWindow();
+      if (sub) {
+        if (auto* adviser = qobject_cast<DesignAdviser*>(sub->widget()); adviser && adviser->Searching())
+          ++tally_.closedDuringRun;
         sub->close();
         ++closedScreens;
       } else if (modal) {
@@ -134,6 +169,7 @@ class Interloper final : public QObject {
 
   std::mt19937& rng_;
   QPointer<MDIMain>& window_;
+  testing::AdviserTally& tally_;
   QTimer timer_;
 };
 
@@ -164,11 +200,21 @@ class MonkeyTest : public QObject {
     QApplication::setActiveWindow(widget.get());
     const auto fields = UserFields(widget.get());
     testing::Monkey monkey(widget.get(), seed);
-    for (int action = 1; action <= kActions; ++action) {
+    // The adviser's user waits for searches now and then: fewer actions take as long.
+    auto* adviser = qobject_cast<DesignAdviser*>(widget.get());
+    testing::AdviserTally tally;
+    std::unique_ptr<testing::AdviserUser> adviserUser;
+    if (adviser) adviserUser = std::make_unique<testing::AdviserUser>(adviser, seed, tally);
+    const int actions = adviser ? kActions / 5 : kActions;
+    for (int action = 1; action <= actions; ++action) {
       // A dialog closed by its own button is opened again, as a user would.
       if (!widget->isVisible()) widget->show();
-      monkey.Act();
-      if (action % 250 == 0 || action == kActions) {
+      if (adviserUser) {
+        adviserUser->Act();
+      } else {
+        monkey.Act();
+      }
+      if (action % 250 == 0 || action == actions) {
         const QString shown = FalseShownText(widget.get(), fields);
         QVERIFY2(shown.isEmpty(), qPrintable(QStringLiteral("seed %1, action %2 shows: %3")
                                                  .arg(seed).arg(action).arg(shown.left(200))));
@@ -187,6 +233,7 @@ class MonkeyTest : public QObject {
       break;
     }
     QVERIFY(widget->isVisible());
+    if (adviser) VerifyAdviserTally(tally, seed);
   }
 
   // The same user through the main window with real message boxes, closing a screen or the
@@ -199,7 +246,8 @@ class MonkeyTest : public QObject {
     SetMessageSink({});
     SetDesktopSink([](const QUrl&) { return true; });
     QPointer<MDIMain> window;
-    Interloper interloper(rng, window);
+    testing::AdviserTally tally;
+    Interloper interloper(rng, window, tally);
     int actions = 0;
     for (int round = 0; round < 1000; ++round) {
       if (!window || !window->isVisible()) {
@@ -216,11 +264,20 @@ class MonkeyTest : public QObject {
       if (!screen) continue;
       QApplication::setActiveWindow(window);
       testing::Monkey monkey(screen, rng());
+      std::unique_ptr<testing::AdviserUser> adviserUser;
+      if (auto* adviser = qobject_cast<DesignAdviser*>(screen.data())) {
+        testing::MakeAdviserSmall(adviser, 0);
+        adviserUser = std::make_unique<testing::AdviserUser>(adviser, rng(), tally);
+      }
       // The round runs inside the program's own event loop, as main() runs it: when the
       // interloper closes the program, that loop must return by itself with status 0.
       QTimer::singleShot(0, [&] {
         for (int i = 0; i < 12 && screen && window && window->isVisible(); ++i, ++actions) {
-          monkey.Act();
+          if (adviserUser) {
+            adviserUser->Act();
+          } else {
+            monkey.Act();
+          }
           QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         if (window && window->isVisible()) QCoreApplication::exit(kRoundDone);
@@ -248,6 +305,7 @@ class MonkeyTest : public QObject {
           actions, interloper.answeredBoxes, interloper.closedScreens, interloper.closedPrograms);
     QVERIFY(interloper.closedScreens > 0);
     QVERIFY(interloper.closedPrograms > 0);
+    VerifyAdviserTally(tally, seed);
   }
 
   // Each hostile text pasted into each field, then every button pressed.
@@ -295,6 +353,11 @@ class MonkeyTest : public QObject {
         for (QAbstractButton* button : buttons) {
           sinks.messages.clear();
           QTest::mouseClick(button, Qt::LeftButton);
+          // A search started: its result is what the check below reads.
+          if (auto* adviser = qobject_cast<DesignAdviser*>(widget.get()); adviser && adviser->Searching()) {
+            QSignalSpy ended(adviser, &DesignAdviser::searchFinished);
+            QVERIFY(ended.wait(60000));
+          }
           if (report) {
             qInfo().noquote() << widget->objectName() << field->objectName()
                               << QStringLiteral("\"%1\"").arg(QString(hostile.left(12)).replace(QLatin1Char('\n'), QStringLiteral("\\n"))) << "->"

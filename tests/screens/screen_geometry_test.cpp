@@ -14,6 +14,7 @@
 #include "screens/frmChoise.h"
 #include "screens/frmDKURdanlirao.h"
 #include "screens/screen_test_support.h"
+#include "qt-support/application_setup.h"
 
 using namespace qiro;
 
@@ -32,6 +33,9 @@ class ScreenGeometryTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The program's own font: the CJK family sets the screens' sizes.
+  void initTestCase() { PrepareApplication(*qApp); }
+
   void screensOpenInsideTheArea_data() {
     QTest::addColumn<QString>("opener");
     QTest::addColumn<QSize>("display");

@@ -222,6 +222,10 @@ void TypeExample(QWidget* screen, const Screen& s) {
   for (const Input& in : s.inputs) Retype(Field(screen, in.name), U(in.example));
 }
 
+QString Text(const QRect& r) {
+  return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 }  // namespace
 
 class TopologyScreensTest : public QObject {
@@ -274,6 +278,34 @@ class TopologyScreensTest : public QObject {
       QLabel* caption = CaptionOf(w, field);
       QVERIFY2(caption, r.name);
       QCOMPARE(caption->text(), U(r.caption));
+    }
+  }
+
+  // "计算" stands in the gap between the panels, level with their lower edge; "设计电感…"
+  // sits under the result panel, right-aligned, and moves nothing; the diagram below all.
+  // At the window's natural size and enlarged.
+  void buttonsKeepTheirPlaces_data() { AllScreens(); }
+  void buttonsKeepTheirPlaces() {
+    Open();
+    QWidget* w = screen_.get();
+    for (const QSize grow : {QSize(0, 0), QSize(400, 300)}) {
+      w->resize(w->sizeHint() + grow);
+      QCoreApplication::processEvents();
+      QWidget* root = Find<QWidget>(w, "Frame2")->parentWidget();
+      const auto place = [root](QWidget* child) { return QRect(child->mapTo(root, QPoint()), child->size()); };
+      const QRect inputs = place(Find<QGroupBox>(w, "Frame2"));
+      const QRect results = place(Find<QGroupBox>(w, "Frame3"));
+      const QRect calculate = place(Find<QPushButton>(w, "cmdCal"));
+      const QRect design = place(Find<QPushButton>(w, "cmdDesignInductor"));
+      const QRect diagram = place(Find<QGroupBox>(w, "Frame1"));
+      const QString where = QStringLiteral("inputs %1 results %2 计算 %3 设计电感 %4 diagram %5")
+                                .arg(Text(inputs), Text(results), Text(calculate), Text(design), Text(diagram));
+      QVERIFY2(inputs.bottom() == results.bottom() && calculate.bottom() == inputs.bottom(), qPrintable(where));
+      QVERIFY2(calculate.left() > inputs.right() && calculate.right() < results.left(), qPrintable(where));
+      QVERIFY2(design.top() > results.bottom() && design.right() == results.right() &&
+                   design.left() >= results.left(),
+               qPrintable(where));
+      QVERIFY2(diagram.top() > design.bottom(), qPrintable(where));
     }
   }
 
