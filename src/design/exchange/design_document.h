@@ -3,9 +3,10 @@
 //   {"format": "qiromagnetic-design", "version": 1, "design": {...}, "note": "..."}
 // or, for a design found for a converter, version 2 with "converter": {...} after "design"
 // (the batch tool's Converter argument). "design" holds the batch tool's AssessDesign
-// arguments for a single core type, so a script can pass it to qiro-batch as it is. A number is read as the calculator reads a
-// typed one and the batch tool an argument (the nearest double, then the nearest float for
-// a float value), and written in the shortest form that reads back so (RoundTripText).
+// arguments for a single core type, so a script can pass it to qiro-batch as it is. A number
+// is read as the calculator reads a typed one and the batch tool an argument (the nearest
+// double, then the nearest float for a float value), and written in the shortest form that
+// reads back so (RoundTripText).
 //
 // Reading is strict: a file is taken whole or refused, naming the first member at fault.
 // Members this program does not know are refused rather than skipped, because opening and
