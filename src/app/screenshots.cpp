@@ -119,6 +119,8 @@ void SearchAndPick(qiro::MDIMain& window, qiro::DesignAdviser* adviser, int part
   loop.exec();
   auto* table = Child<QTableView>(adviser, "tblFront");
   if (table && table->model()->rowCount() > 0) table->selectRow(table->model()->rowCount() / part);
+  // The pick fills the report and the assessment: their room counts in the size asked for.
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
   QMdiSubWindow* sub = window.mdiArea()->activeSubWindow();
   sub->move(0, 0);
   sub->resize(sub->sizeHint().expandedTo(sub->size()));

@@ -92,8 +92,9 @@ void AssessmentPanel::Follow(const InductorEvaluation& design) {
   Refresh();
 }
 
-void AssessmentPanel::SetConverter(const std::optional<Converter>& converter) {
+void AssessmentPanel::SetConverter(const std::optional<Converter>& converter, bool alone) {
   converter_ = converter;
+  converterAlone_ = alone;
   Refresh();
 }
 
@@ -121,11 +122,16 @@ void AssessmentPanel::Refresh() {
   // than being cut off. The lines of an assessment are short and stay on one line each.
   labels_.front()->setWordWrap(!assessed);
   int secondColumn = -1;
-  if (converter_) {
+  if (converter_ && converterAlone_) {
+    texts.clear();
+    levels.clear();
+  } else if (converter_) {
     texts.prepend(TranslateDomainText(QString::fromStdString(DirectCurrentHeading())));
     levels.prepend(static_cast<int>(AssessmentLevel::Plain));
     // The two assessments side by side, each in a column of its own.
     secondColumn = static_cast<int>(texts.size());
+  }
+  if (converter_) {
     const auto op = OperateConverter(*converter_);
     AssessmentRefusal inRefusal = AssessmentRefusal::InvalidInput;
     const auto in = op ? AssessInConverter(*op, design_->Core, design_->CoreCount,

@@ -27,7 +27,8 @@ class AssessmentPanel final : public QGroupBox {
   void Follow(const InductorEvaluation& design);
   // With a converter the design is judged in it too, below the assessment at the report's
   // currents, each headed by what it is; none goes back to the one assessment.
-  void SetConverter(const std::optional<Converter>& converter);
+  // `alone`: the converter's assessment only (the adviser, which judges designs by it alone).
+  void SetConverter(const std::optional<Converter>& converter, bool alone = false);
   const std::optional<Converter>& InConverter() const { return converter_; }
   // Back to "尚无设计可评估": the design it followed is no longer shown.
   void Clear();
@@ -51,6 +52,7 @@ class AssessmentPanel final : public QGroupBox {
   double ambient_ = 25;
   std::optional<InductorEvaluation> design_;
   std::optional<Converter> converter_;
+  bool converterAlone_ = false;
   QLineEdit* txtAmbient_ = nullptr;
   QGridLayout* lines_ = nullptr;
   int rows_ = 1;

@@ -636,7 +636,7 @@ void DesignAdviser::Pick(const AdvisedDesign& design) {
   pickedDesign_ = design;
   report_ = TranslateDomainText(QString::fromStdString(ReportText(details->Evaluation)));
   ui_->txtReport->setPlainText(report_);
-  assessment_->SetConverter(shownRequest_.InConverter);
+  assessment_->SetConverter(shownRequest_.InConverter, true);
   assessment_->Follow(details->Evaluation);
   picked_->replace(QList<QPointF>{{design.WoundVolume, design.TotalLoss}});
   // The table's row, when the design is on the front; otherwise no row.
