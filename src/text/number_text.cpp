@@ -1,10 +1,18 @@
 #include "text/number_text.h"
 
+// Two of Debian's header-only libraries stand in for std::from_chars and std::to_chars,
+// whose floating-point forms the WebAssembly toolchain's C++ library (libc++ 14) lacks, so
+// that the desktop and the web page read and write every number with the same code.
+// fast_float reads with correct rounding; it writes nothing. fmt writes the shortest digits
+// that read back (Dragonbox) and rounds a fixed precision exactly; it reads nothing. Neither
+// consults the C locale.
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <system_error>
+
+#include <fast_float/fast_float.h>
+#include <fmt/compile.h>
+#include <fmt/format.h>
 
 namespace qiro {
 namespace {
@@ -55,41 +63,9 @@ double ValueOf(std::string_view text, const NumberSpan& span) {
     negative = number.front() == '-';
     number.remove_prefix(1);
   }
+  // The nearest double: beyond the double range an infinity, below it zero.
   double value = 0.0;
-  const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                         std::chars_format::general);
-  if (ec == std::errc::result_out_of_range) {
-    // from_chars leaves the value untouched here: decide between overflow and underflow
-    // from the exponent of the leading significant digit.
-    const std::string_view mantissa =
-        text.substr(span.begin, span.mantissaEnd - span.begin);
-    long long firstDigitPower = 0;  // decimal power of the first non-zero digit
-    bool seenPoint = false, seenNonZero = false;
-    long long integerDigits = 0, leadingZerosAfterPoint = 0;
-    for (char c : mantissa) {
-      if (c == '.') { seenPoint = true; continue; }
-      if (!IsDigit(c)) continue;
-      if (!seenNonZero && c == '0') {
-        if (seenPoint) ++leadingZerosAfterPoint;
-        continue;
-      }
-      if (!seenNonZero) seenNonZero = true;
-      if (!seenPoint) ++integerDigits;
-    }
-    firstDigitPower = integerDigits > 0 ? integerDigits - 1 : -(leadingZerosAfterPoint + 1);
-    long long exponent = 0;
-    if (span.end > span.mantissaEnd) {
-      std::size_t i = span.mantissaEnd + 1;
-      bool negativeExponent = false;
-      if (text[i] == '+' || text[i] == '-') { negativeExponent = text[i] == '-'; ++i; }
-      for (; i < span.end; ++i) {
-        exponent = std::min<long long>(exponent * 10 + (text[i] - '0'), 1'000'000'000LL);
-      }
-      if (negativeExponent) exponent = -exponent;
-    }
-    value = (firstDigitPower + exponent > 0) ? std::numeric_limits<double>::infinity() : 0.0;
-  }
-  (void)ptr;
+  fast_float::from_chars(number.data(), number.data() + number.size(), value);
   return negative ? -value : value;
 }
 
@@ -100,18 +76,100 @@ std::string StripFraction(std::string mantissa) {
   return mantissa;
 }
 
-// %.<digits>G in the C locale, with the exponent form's letter in upper case.
+// %.<digits>g in the C locale.
+std::string PrintfGeneral(double value, int digits) {
+  char buffer[64];
+  const auto end = fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{:.{}g}"), value, digits).out;
+  return std::string(buffer, end);
+}
+
+// %.<digits>G in the C locale, with trailing zeros and a trailing point removed.
 std::string General(double value, int digits) {
   if (value == 0.0) return "0";  // also writes -0 as "0"
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
-  std::string text(buffer, result.ptr);
+  const std::string text = PrintfGeneral(value, digits);
   const auto e = text.find('e');
   if (e == std::string::npos) return StripFraction(text);
   std::string mantissa = StripFraction(text.substr(0, e));
   std::string exponent = text.substr(e + 1);  // sign and at least two digits, as %G writes
   return mantissa + "E" + exponent;
+}
+
+// The shortest round-trip digits as fmt writes them ("1.5e-07", "0.0001", "1000000000000000")
+// rewritten in std::to_chars's choice of form: the digits and the decimal power of the first
+// one decide the lengths of both forms. Replies write dozens per line, so no allocation but
+// the result.
+template <class Float>
+std::string Shortest(Float value) {
+  char written[64];
+  const char* const end = fmt::format_to_n(written, sizeof written, FMT_COMPILE("{}"), value).out;
+  if (!std::isfinite(value)) return std::string(written, static_cast<std::size_t>(end - written));  // "inf", "-nan", as to_chars
+  char out[64];
+  char* o = out;
+  const char* p = written;
+  if (*p == '-') *o++ = *p++;
+  char digits[32];
+  int n = 0;
+  int before = 0;        // mantissa digits before the point
+  int leadingZeros = 0;  // zeros before the first other digit
+  bool point = false;
+  int exponent = 0;
+  for (; p != end; ++p) {
+    if (*p == '.') {
+      point = true;
+      continue;
+    }
+    if (*p == 'e') {
+      const bool negative = *++p == '-';
+      for (++p; p != end; ++p) exponent = exponent * 10 + (*p - '0');
+      if (negative) exponent = -exponent;
+      break;
+    }
+    if (!point) ++before;
+    if (n == 0 && *p == '0') {
+      ++leadingZeros;
+    } else {
+      digits[n++] = *p;
+    }
+  }
+  if (n == 0) {
+    *o++ = '0';
+    return std::string(out, o);
+  }
+  const int power = before - 1 - leadingZeros + exponent;  // of the first digit
+  // The shortest digits never end in a zero: any there were written to fill the plain form.
+  while (digits[n - 1] == '0') --n;
+
+  const int magnitude = power < 0 ? -power : power;
+  const int scientificLength = n + (n > 1 ? 1 : 0) + 2 + (magnitude >= 100 ? 3 : 2);
+  const int plainLength = power >= n - 1 ? power + 1 : power >= 0 ? n + 1 : n + 1 - power;
+  if (plainLength > scientificLength) {
+    *o++ = digits[0];
+    if (n > 1) {
+      *o++ = '.';
+      o = std::copy(digits + 1, digits + n, o);
+    }
+    *o++ = 'e';
+    *o++ = power < 0 ? '-' : '+';
+    if (magnitude >= 100) *o++ = static_cast<char>('0' + magnitude / 100);
+    *o++ = static_cast<char>('0' + magnitude / 10 % 10);
+    *o++ = static_cast<char>('0' + magnitude % 10);
+  } else if (power >= n - 1) {
+    // A whole number, written with its exact digits rather than the shortest ones padded
+    // with zeros; at most 23 of them, or the exponent form would be shorter.
+    o = fmt::format_to_n(o, static_cast<std::size_t>(out + sizeof out - o), FMT_COMPILE("{:.0f}"),
+                         std::fabs(static_cast<double>(value)))
+            .out;
+  } else if (power >= 0) {
+    o = std::copy(digits, digits + power + 1, o);
+    *o++ = '.';
+    o = std::copy(digits + power + 1, digits + n, o);
+  } else {
+    *o++ = '0';
+    *o++ = '.';
+    o = std::fill_n(o, -power - 1, '0');
+    o = std::copy(digits, digits + n, o);
+  }
+  return std::string(out, o);
 }
 
 }  // namespace
@@ -142,15 +200,17 @@ std::string PatternText(double value, std::string_view pattern) {
   const int decimals = point == std::string_view::npos
                            ? 0
                            : static_cast<int>(pattern.size() - point - 1);
-  char buffer[400];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  std::string text(buffer, result.ptr);
+  std::string text = fmt::format(FMT_COMPILE("{:.{}f}"), value, decimals);
   if (text.front() == '-' &&
       std::all_of(text.begin() + 1, text.end(), [](char c) { return c == '0' || c == '.'; })) {
     text.erase(0, 1);
   }
   return text;
 }
+
+std::string ShortestText(float value) { return Shortest(value); }
+std::string ShortestText(double value) { return Shortest(value); }
+
+std::string PrintfGeneralText(double value, int digits) { return PrintfGeneral(value, digits); }
 
 }  // namespace qiro
