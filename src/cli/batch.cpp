@@ -118,6 +118,7 @@ Batch::Batch() {
   RegisterDesignFileOperations(*this);
   RegisterAdviserOperations(*this);
   RegisterConverterOperations(*this);
+  RegisterToroidOperations(*this);
 }
 
 void Batch::Register(const std::string& name, Operation operation) {
