@@ -144,10 +144,11 @@ void RegisterAdviserOperations(Batch& batch) {
         {"MaxCoreCount", ArgType::Integer16},
         {"MaxStrandCount", ArgType::Integer16},
         {"Series", ArgType::TextList}},
-       [](const Args& a, JsonWriter& w) {
+       [&batch](const Args& a, JsonWriter& w) {
          const AdviserRequest request = ReadRequest(a);
-         const auto result = AdviseDesigns(request);
+         const auto result = AdviseDesigns(request, batch.adviserControl());
          if (!result) throw Refusal{result.error()};
+         if (result->Stopped) throw Refusal{"the search was stopped"};
          w.BeginObject();
          w.Key("FeasibleCount").Integer(result->FeasibleCount);
          w.Key("Front").BeginArray();

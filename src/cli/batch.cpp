@@ -1,6 +1,5 @@
 #include "cli/batch.h"
 
-#include <bit>
 #include <cmath>
 #include <istream>
 #include <ostream>
@@ -8,6 +7,7 @@
 #include <stdexcept>
 
 #include "core-data/catalogue.h"
+#include "text/bit_cast.h"
 #include "text/float_range.h"
 
 namespace qiro::batch {
@@ -44,7 +44,7 @@ std::optional<double> HexBits(const std::string& text) {
     else return std::nullopt;
     bits = bits << 4 | static_cast<std::uint64_t>(digit);
   }
-  const double value = std::bit_cast<double>(bits);
+  const double value = BitCast<double>(bits);
   if (!std::isfinite(value)) return std::nullopt;
   return value;
 }
@@ -118,6 +118,7 @@ Batch::Batch() {
   RegisterDesignFileOperations(*this);
   RegisterAdviserOperations(*this);
   RegisterConverterOperations(*this);
+  RegisterToroidOperations(*this);
 }
 
 void Batch::Register(const std::string& name, Operation operation) {

@@ -12,8 +12,11 @@
 
 #include "cli/json_writer.h"
 #include "core-data/core_record.h"
+#include "design/analysis/design_adviser.h"
 #include "design/analysis/design_assessment.h"
 #include "design/calculators/converter.h"
+#include "magnetics/evaluate_inductor.h"
+#include "magnetics/outcome.h"
 #include "magnetics/winding_search.h"
 
 namespace qiro::batch {
@@ -81,6 +84,9 @@ struct Operation {
 class Batch {
  public:
   Batch();  // builds the catalogue and registers every operation
+  // Operations refer to their batch (the adviser's control): it stays where it was made.
+  Batch(const Batch&) = delete;
+  Batch& operator=(const Batch&) = delete;
 
   // One reply line (no newline) for one request line; `ok` tells whether it succeeded.
   std::string Reply(std::string_view line, bool& ok) const;
@@ -93,8 +99,14 @@ class Batch {
 
   void Register(const std::string& name, Operation operation);
 
+  // How AdviseDesigns searches: the machine's cores by default; the web module runs it on
+  // its one thread, stoppable and reporting its progress to the page.
+  void SetAdviserControl(AdviserControl control) { adviserControl_ = std::move(control); }
+  const AdviserControl& adviserControl() const { return adviserControl_; }
+
  private:
   std::map<std::string, Operation, std::less<>> operations_;
+  AdviserControl adviserControl_;
   // Part number to record: scripts look cores up by the thousand.
   std::unordered_map<std::string_view, const CoreRecord*> cores_;
 };
@@ -108,6 +120,13 @@ void RegisterSelectionOperations(Batch& batch);
 void RegisterDesignFileOperations(Batch& batch);
 void RegisterAdviserOperations(Batch& batch);
 void RegisterConverterOperations(Batch& batch);
+void RegisterToroidOperations(Batch& batch);
+
+// EvaluateInductor's arguments and the evaluation they ask for, shared by the operations
+// that start from an evaluation.
+std::vector<ArgSpec> EvaluateArgs();
+std::vector<ArgSpec> WithArg(std::vector<ArgSpec> args, ArgSpec more);
+Outcome<InductorEvaluation> Evaluate(const Args& a);
 
 // Writers shared by the operation families.
 void WriteCore(JsonWriter& w, const CoreRecord& core);

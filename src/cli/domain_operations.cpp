@@ -63,6 +63,8 @@ void WriteEvaluation(JsonWriter& w, const InductorEvaluation& e) {
   w.EndObject();
 }
 
+}  // namespace
+
 // EvaluateInductor's arguments, shared by the operations that start from an evaluation.
 // A single core type needs no second core: left out, it is the first with a count of 0, as
 // the toroid calculator evaluates (and as a design file's "design" holds it).
@@ -87,8 +89,6 @@ Outcome<InductorEvaluation> Evaluate(const Args& a) {
                           a.f32("PeakCurrent"), a.f32("RippleCurrent"), a.f32("WireDiameter"),
                           a.i16("StrandCount"), a.i16("Turns"));
 }
-
-}  // namespace
 
 namespace {
 

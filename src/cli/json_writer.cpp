@@ -1,9 +1,9 @@
 #include "cli/json_writer.h"
 
-#include <charconv>
 #include <cstdio>
 
 #include "design/exchange/design_document.h"
+#include "text/number_text.h"
 
 namespace qiro::batch {
 
@@ -128,9 +128,7 @@ JsonWriter& JsonWriter::Float32(float value) {
 
 JsonWriter& JsonWriter::Float64(double value) {
   Separate();
-  char buffer[32];
-  const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-  text_.append(buffer, r.ptr);
+  text_ += ShortestText(value);
   return *this;
 }
 

@@ -492,9 +492,8 @@ std::optional<QString> frmDiangan::UpdateReport() {
     FollowDesign(tr("当前输入无法计算：%1").arg(message));
     return message;
   }
-  // A fill of exactly 44 % still winds.
   ui->labMsg->setText(tr("注意：绕线困难！"));
-  ui->labMsg->setVisible(evaluation->WindowFill > 44);
+  ui->labMsg->setVisible(!WindingWarning(*evaluation).empty());
   report_ = TranslateDomainText(QString::fromStdString(ReportText(*evaluation)));
   ui->txtShow->setPlainText(report_);
   ui->cmdCopyReport->setEnabled(true);

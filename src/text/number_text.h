@@ -1,6 +1,7 @@
 #pragma once
 // Reading numbers from field texts and writing them back, identically under every
 // locale: nothing here consults setlocale, so a user's "," decimal separator never leaks in.
+// Every number text of the program, desktop and WebAssembly alike, is read and written here.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -34,5 +35,15 @@ inline std::string GeneralNumberText(int value) {
 // the exact binary value as C's %.Nf does. A negative value that rounds to zero is written
 // without its sign.
 std::string PatternText(double value, std::string_view pattern);
+
+// The shortest text that reads back to the same value, in C++'s std::to_chars(value) form:
+// plain or exponent notation, whichever is shorter, plain on a tie ("0.1", "1e+15",
+// "1.5e-07", "123456789012345683968"); "inf", "-inf", "nan" for the values without digits.
+std::string ShortestText(float value);
+std::string ShortestText(double value);
+
+// C's %.<digits>g in the "C" locale: the value rounded to that many significant digits,
+// trailing zeros removed, "e" and at least two exponent digits where %g switches to them.
+std::string PrintfGeneralText(double value, int digits);
 
 }  // namespace qiro

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "text/float_range.h"
 #include "text/key_rules.h"
@@ -127,6 +131,71 @@ TEST(PatternText, FixedDecimals) {
   for (const auto& c : cases) EXPECT_EQ(PatternText(c.value, c.pattern), c.text) << c.text;
 }
 
+// The number text is written by its own code in every build. Where the C++ library has the
+// floating-point std::to_chars and std::from_chars (the desktop's), their texts and values
+// are the reference, over values drawn from every part of both float ranges.
+template <class T>
+std::string StdText(T value) {
+  char buffer[400];
+  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+std::string StdText(double value, std::chars_format format, int precision) {
+  char buffer[400];
+  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value, format, precision).ptr);
+}
+
+template <class T, class Bits>
+T FiniteFrom(std::mt19937_64& random) {
+  for (;;) {
+    const auto bits = static_cast<Bits>(random());
+    T value;
+    std::memcpy(&value, &bits, sizeof value);
+    if (std::isfinite(value)) return value;
+  }
+}
+
+TEST(NumberText, WritesAndReadsAsTheStandardLibrary) {
+  std::mt19937_64 random(27);
+  std::vector<double> doubles = {0.0, -0.0, 5e-324, 2.2250738585072014e-308, 1.7976931348623157e308,
+                                 1e15, 1e16, 1e22, 1e23, 9007199254740993.0, 123456789012345680000.0,
+                                 0.0001, 0.001, 1e-5, 0.3, 2.675, 14.14, 1.0 / 3.0};
+  std::vector<float> floats = {0.0f, -0.0f, 1e-45f, 1.17549435e-38f, 3.4028235e38f, 16777216.0f,
+                               16777217.0f, 12345678848.0f, 1e10f, 0.1f, 7.038531e-26f, 29.166667f};
+  for (int i = 0; i < 40000; ++i) {
+    doubles.push_back(FiniteFrom<double, std::uint64_t>(random));
+    floats.push_back(FiniteFrom<float, std::uint32_t>(random));
+    // Values a user types: a few digits at a power of ten.
+    const double typed = static_cast<double>(random() % 100000) *
+                         std::pow(10.0, static_cast<int>(random() % 40) - 20);
+    doubles.push_back(typed);
+    floats.push_back(static_cast<float>(typed));
+    doubles.push_back(static_cast<double>(floats.back()));
+  }
+  for (double d : doubles) {
+    ASSERT_EQ(ShortestText(d), StdText(d)) << StdText(d);
+    const int digits = 1 + static_cast<int>(random() % 17);
+    ASSERT_EQ(PrintfGeneralText(d, digits), StdText(d, std::chars_format::general, digits)) << StdText(d);
+    const int decimals = static_cast<int>(random() % 4);
+    if (std::fabs(d) < 1e30) {
+      const std::string fixed = StdText(d, std::chars_format::fixed, decimals);
+      const std::string pattern = decimals == 0 ? "0" : "0." + std::string(static_cast<std::size_t>(decimals), '0');
+      const std::string shown = PatternText(d, pattern);
+      ASSERT_TRUE(shown == fixed || "-" + shown == fixed) << fixed;
+    }
+    // Every text the program writes reads back to its value, and reads as the library reads it.
+    for (const std::string& text : {StdText(d), StdText(d, std::chars_format::scientific, 25),
+                                    StdText(d, std::chars_format::general, 9)}) {
+      double expected = 0;
+      std::from_chars(text.data(), text.data() + text.size(), expected);
+      ASSERT_EQ(LeadingNumber(text), expected) << text;
+    }
+    ASSERT_EQ(LeadingNumber(ShortestText(d)), d) << StdText(d);
+  }
+  for (float f : floats) ASSERT_EQ(ShortestText(f), StdText(f)) << StdText(f);
+  EXPECT_EQ(ShortestText(std::numeric_limits<double>::infinity()), "inf");
+  EXPECT_EQ(ShortestText(-std::numeric_limits<float>::infinity()), "-inf");
+}
+
 // A user whose locale writes "," as the decimal point sees the same texts.
 TEST(NumberText, SameUnderACommaLocale) {
   const char* old = std::setlocale(LC_ALL, nullptr);
@@ -136,6 +205,9 @@ TEST(NumberText, SameUnderACommaLocale) {
   }
   EXPECT_EQ(GeneralNumberText(29.166667f), "29.16667");
   EXPECT_EQ(PatternText(12.7324, "0.00"), "12.73");
+  EXPECT_EQ(ShortestText(0.1), "0.1");
+  EXPECT_EQ(ShortestText(1.5e-7f), "1.5e-07");
+  EXPECT_EQ(PrintfGeneralText(1234.5678, 6), "1234.57");
   EXPECT_EQ(LeadingNumber("1.5"), 1.5);
   EXPECT_EQ(LeadingNumber("1,5"), 1.0);
   EXPECT_TRUE(IsNumberText("2.5"));

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cmath>
 #include <numbers>
 #include <utility>
 
 #include "magnetics/formulas.h"
+#include "text/bit_cast.h"
 #include "text/float_range.h"
 
 namespace qiro {
@@ -82,7 +82,7 @@ template <std::size_t N>
 // Adding 1.5·2^52 to a double below 2^51 rounds it to a whole number (ties to even) that
 // then stands in the low bits of the sum.
 constexpr double kRoundingShift = 0x1.8p52;
-const std::uint64_t kRoundingBits = std::bit_cast<std::uint64_t>(kRoundingShift);
+const std::uint64_t kRoundingBits = BitCast<std::uint64_t>(kRoundingShift);
 
 // Dowell's factor for 1e-4 ≤ Δ ≤ kThickConductor, written with x = e^−Δ: the sinh and cosh
 // terms divided by e^Δ/2 (or e^2Δ/2), which neither overflow nor change the value.
@@ -96,8 +96,8 @@ const std::uint64_t kRoundingBits = std::bit_cast<std::uint64_t>(kRoundingShift)
   const double n = shiftedN - kRoundingShift;
   const double r = (n * kLn2Hi - delta) + n * kLn2Lo;
   const double e = Horner(kExpTerms, r);
-  const std::uint64_t wholeN = std::bit_cast<std::uint64_t>(shiftedN) - kRoundingBits;
-  const double x = e * std::bit_cast<double>((1023 - wholeN) << 52);
+  const std::uint64_t wholeN = BitCast<std::uint64_t>(shiftedN) - kRoundingBits;
+  const double x = e * BitCast<double>((1023 - wholeN) << 52);
   // Δ = q·π/2 + t with t in [−π/4, π/4].
   const double shiftedQ = delta * 0.63661977236758134308 + kRoundingShift;
   const double q = shiftedQ - kRoundingShift;
@@ -106,13 +106,13 @@ const std::uint64_t kRoundingBits = std::bit_cast<std::uint64_t>(kRoundingShift)
   const double sinT = Horner(kSinTerms, t2) * t;
   const double cosT = Horner(kCosTerms, t2);
   // The quadrant by bits: odd ones swap sine and cosine, the upper two flip both signs.
-  const std::uint64_t quadrant = std::bit_cast<std::uint64_t>(shiftedQ) - kRoundingBits;
+  const std::uint64_t quadrant = BitCast<std::uint64_t>(shiftedQ) - kRoundingBits;
   const std::uint64_t swap = 0 - (quadrant & 1);
   const std::uint64_t flip = (quadrant & 2) << 62;
-  const std::uint64_t sinBits = std::bit_cast<std::uint64_t>(sinT);
-  const std::uint64_t cosBits = std::bit_cast<std::uint64_t>(cosT);
-  const double sin = std::bit_cast<double>(((cosBits & swap) | (sinBits & ~swap)) ^ flip);
-  const double cos = std::bit_cast<double>(
+  const std::uint64_t sinBits = BitCast<std::uint64_t>(sinT);
+  const std::uint64_t cosBits = BitCast<std::uint64_t>(cosT);
+  const double sin = BitCast<double>(((cosBits & swap) | (sinBits & ~swap)) ^ flip);
+  const double cos = BitCast<double>(
       (((sinBits ^ (std::uint64_t{1} << 63)) & swap) | (cosBits & ~swap)) ^ flip);
 
   const double x2 = x * x;

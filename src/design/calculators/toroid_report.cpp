@@ -69,4 +69,8 @@ std::string ReportText(const InductorEvaluation& e) {
   return text;
 }
 
+std::string WindingWarning(const InductorEvaluation& e) {
+  return e.WindowFill > 44 ? kWindingWarning : "";
+}
+
 }  // namespace qiro

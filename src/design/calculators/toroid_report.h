@@ -16,4 +16,9 @@ std::string CoreInfoText(const CoreRecord& core);
 // loss model does not cover; the loss lines then say so instead of showing a negative loss.
 std::string ReportText(const InductorEvaluation& e);
 
+// The warning under the report: "注意：绕线困难！" when the winding fills more than 44 % of
+// the core's window (exactly 44 % still winds), otherwise nothing.
+inline constexpr const char* kWindingWarning = "注意：绕线困难！";
+std::string WindingWarning(const InductorEvaluation& e);
+
 }  // namespace qiro

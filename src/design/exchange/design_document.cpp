@@ -14,6 +14,7 @@
 #include "design/analysis/design_assessment.h"
 #include "design/calculators/toroid_reading.h"
 #include "text/float_range.h"
+#include "text/number_text.h"
 
 namespace qiro {
 namespace {
@@ -204,9 +205,7 @@ std::string Shown(std::string_view text) {
 // What the calculator and the batch tool make of a number's text: the nearest double, then
 // the nearest float to that.
 float HeldFloat(std::string_view text) {
-  double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return ToFloat32(value);
+  return ToFloat32(LeadingNumber(text));
 }
 
 template <class T>
@@ -421,21 +420,14 @@ Expect ExpectedType(const std::string& path) {
 }  // namespace
 
 std::string RoundTripText(float value) {
-  char buffer[32];
-  auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-  if (!std::isfinite(value) || HeldFloat(std::string_view(buffer, r.ptr - buffer)) == value)
-    return std::string(buffer, r.ptr);
+  std::string text = ShortestText(value);
+  if (!std::isfinite(value) || HeldFloat(text) == value) return text;
   // Read through a double, the shortest float text can land on a tie between two floats
   // and round to the other (7.038531e-26); the float's exact value cannot.
-  r = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value));
-  return std::string(buffer, r.ptr);
+  return ShortestText(static_cast<double>(value));
 }
 
-std::string RoundTripText(double value) {
-  char buffer[32];
-  const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, r.ptr);
-}
+std::string RoundTripText(double value) { return ShortestText(value); }
 
 bool IsListedWireDiameter(float diameter) {
   for (int tenths = kThinnestWireTenths; tenths <= kThickestWireTenths; ++tenths) {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 
 #include "magnetics/formulas.h"
 #include "text/float_range.h"
+#include "text/number_text.h"
 
 namespace qiro {
 namespace {
@@ -33,20 +33,12 @@ double BiasModel(const InductorEvaluation& e, double current) {
 }
 
 // Shortest text that reads back to the same float: the report's own numbers.
-std::string FloatText(float v) {
-  std::array<char, 32> buffer{};
-  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v).ptr;
-  return std::string(buffer.data(), end);
-}
+std::string FloatText(float v) { return ShortestText(v); }
 
 // Twelve significant digits: far below the 0.2 % the table keeps, and short enough to read.
 std::string ModelNumber(double v) {
   if (v == 0) v = 0;  // no "-0"
-  std::array<char, 40> buffer{};
-  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
-                                 std::chars_format::general, 12)
-                       .ptr;
-  return std::string(buffer.data(), end);
+  return PrintfGeneralText(v, 12);
 }
 
 // Comment text: printable ASCII only, so every SPICE reads the header.
