@@ -119,6 +119,7 @@ Batch::Batch() {
   RegisterAdviserOperations(*this);
   RegisterConverterOperations(*this);
   RegisterToroidOperations(*this);
+  RegisterPageOperations(*this);
 }
 
 void Batch::Register(const std::string& name, Operation operation) {

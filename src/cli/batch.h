@@ -121,6 +121,7 @@ void RegisterDesignFileOperations(Batch& batch);
 void RegisterAdviserOperations(Batch& batch);
 void RegisterConverterOperations(Batch& batch);
 void RegisterToroidOperations(Batch& batch);
+void RegisterPageOperations(Batch& batch);
 
 // EvaluateInductor's arguments and the evaluation they ask for, shared by the operations
 // that start from an evaluation.
