@@ -1,0 +1,191 @@
+// The web page in a real browser: Debian's chromium, headless, driven through puppeteer-core
+// against the built site on a 127.0.0.1 server, typed into key by key. Numbers and texts are
+// compared with the native qiro-batch's replies.
+// Usage: node tests/web/page.mjs <qiro-batch>   (exit 77: skipped, something is not installed)
+import { execFileSync } from "node:child_process";
+import { existsSync } from "node:fs";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
+
+const root = join(dirname(fileURLToPath(import.meta.url)), "../..");
+const chromium = "/usr/bin/chromium";
+const qiroBatch = process.argv[2];
+for (const [path, what] of [[join(root, "build/web/site/index.html"), "the site (scripts/web)"],
+  [chromium, "chromium (scripts/setup test)"], [join(root, "web/node_modules/puppeteer-core"), "puppeteer-core (npm ci in web/)"]]) {
+  if (!existsSync(path)) {
+    console.log(`skipped: ${what} is missing`);
+    process.exit(77);
+  }
+}
+const { default: puppeteer } = await import(join(root, "web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js"));
+const { serve } = await import(join(root, "web/serve.mjs"));
+
+function native(op, args) {
+  const reply = JSON.parse(execFileSync(qiroBatch, { input: JSON.stringify({ op, args }) + "\n" }).toString());
+  if (!reply.ok) throw new Error(`${op}: ${reply.error}`);
+  return reply.result;
+}
+
+const failures = [];
+function check(what, actual, expected) {
+  if (JSON.stringify(actual) !== JSON.stringify(expected)) {
+    failures.push(what);
+    console.error(`FAIL ${what}\n  actual:   ${JSON.stringify(actual)}\n  expected: ${JSON.stringify(expected)}`);
+  }
+}
+
+const server = await serve(0);
+const url = `http://127.0.0.1:${server.address().port}/`;
+const browser = await puppeteer.launch({ executablePath: chromium, headless: true, args: ["--no-sandbox", "--lang=zh-CN"] });
+
+// A fresh page in the given language, ready once the module is loaded.
+async function open({ language = "zh", width = 1280, height = 900 } = {}) {
+  const page = await browser.newPage();
+  await page.setViewport({ width, height });
+  page.on("pageerror", (error) => failures.push(`page error: ${error.message}`));
+  await page.evaluateOnNewDocument((chosen) => localStorage.setItem("qiro-language", chosen), language);
+  await page.goto(url);
+  await page.waitForSelector("body[data-ready]");
+  return page;
+}
+const value = (page, id) => page.$eval(`#${id}`, (e) => e.value);
+const text = (page, selector) => page.$eval(selector, (e) => e.innerText);
+async function type(page, id, keys) {
+  await page.click(`#${id}`);
+  await page.keyboard.type(keys);
+}
+async function turnsTo(page, turns) {
+  await page.focus("#hcrollTurns");
+  for (let now = Number(await value(page, "hcrollTurns")); now < turns; ++now) await page.keyboard.press("ArrowRight");
+}
+// Every visible text of the page: no number may show as NaN, Infinity or undefined.
+async function checkNoBadWords(page, what) {
+  const shown = await page.evaluate(() => document.body.innerText + [...document.querySelectorAll("input, textarea")].map((e) => e.value).join(" "));
+  check(`${what}: no NaN, Infinity or undefined`, /NaN|Infinity|undefined/.test(shown), false);
+}
+
+const cases = {
+  async "the worked example, typed key by key, reports and assesses as the native program"() {
+    const page = await open();
+    await type(page, "txtIrms", "10");
+    check("peak from the average", await value(page, "txtIpeak"), "14.14");
+    check("ripple from the peak", await value(page, "txtdI"), "2.828");
+    check("current density", await text(page, "#labCurrentDensity"), "电流密度=12.73");
+    await type(page, "txtF", "100");
+    await page.select("#lstCoreList", "KMA157060");
+    await turnsTo(page, 10);
+    check("turns from the scroll bar", await value(page, "txtTurns"), "10");
+    const design = { Core: "KMA157060", CoreCount: 1, FrequencyKHz: 100, AverageCurrent: 10, PeakCurrent: 14.14,
+      RippleCurrent: 2.828, WireDiameter: 1, StrandCount: 1, Turns: 10 };
+    const report = native("ReportText", design);
+    check("report", await value(page, "txtShow"), report.Text.replaceAll("\r\n", "\n"));
+    check("core data", await value(page, "txtShowCore"), native("CoreInfoText", { Core: "KMA157060" }).replaceAll("\r\n", "\n"));
+    const lines = native("AssessmentLines", { ...design, AmbientTemperature: 25 });
+    check("assessment", await page.$$eval("#assessmentLines p", (ps) => ps.map((p) => [p.textContent, p.className])),
+      lines.map((l) => [l.Text, `level-${l.Level}`]));
+    check("no winding warning", await page.$eval("#labMsg", (e) => e.hidden), true);
+    // A thick wire fills the window: the warning shows, and goes with a thinner one.
+    await page.select("#cmbWinding", "3.0");
+    await turnsTo(page, 30);
+    check("winding warning", await page.$eval("#labMsg", (e) => !e.hidden && e.textContent), "注意：绕线困难！");
+    await page.select("#cmbWinding", "1.0");
+    check("warning gone", await page.$eval("#labMsg", (e) => e.hidden), true);
+    // Space and Enter in the ripple field are shortcuts, letters are not typed.
+    await page.click("#txtdI", { clickCount: 3 });
+    await page.keyboard.press("Space");
+    check("space: 15 % of the peak", await value(page, "txtdI"), "2.121");
+    await page.keyboard.press("Enter");
+    check("Enter: 10 % of the peak", await value(page, "txtdI"), "1.414");
+    await page.keyboard.type("x-");
+    check("letters and minus are discarded", await value(page, "txtdI"), "1.414");
+    // Leaving the peak below the average puts it back.
+    await page.click("#txtIpeak", { clickCount: 3 });
+    await page.keyboard.type("5");
+    await page.click("#txtF");
+    check("peak left below the average", await value(page, "txtIpeak"), "14.14");
+    await checkNoBadWords(page, "worked example");
+    await page.close();
+  },
+
+  async "the core search filters the list, and a search matching nothing keeps the report"() {
+    const page = await open();
+    const options = () => page.$$eval("#lstCoreList option", (os) => os.map((o) => o.text));
+    const all = await options();
+    check("whole catalogue", [all.length, all[0], all.at(-1)], [754, "KMA038026", "KME401125"]);
+    await type(page, "txtSearch", "kma157");
+    check("kma157", await options(), ["KMA157026", "KMA157040", "KMA157060", "KMA157075", "KMA157090", "KMA157060C"]);
+    await page.select("#lstCoreList", "KMA157060");
+    const core = await value(page, "txtShowCore");
+    await type(page, "txtSearch", "zzz");
+    check("nothing found", (await options()).length, 0);
+    check("core text kept", await value(page, "txtShowCore"), core);
+    await page.click("#txtSearch", { clickCount: 3 });
+    await page.keyboard.type("-L");
+    check("-L", (await options()).length, 29);
+    await page.close();
+  },
+
+  async "计算 names the first input that fails, in the program's words"() {
+    const page = await open();
+    await page.click("#cmdJiSuan");
+    await page.waitForSelector("#messageBox[open]");
+    check("message", await text(page, "#messageText"), "请输入“平均”电流！单位为安培");
+    check("title", await text(page, "#messageTitle"), "错误提示(QIRO Magnetic)");
+    await page.click("#messageOk");
+    await type(page, "txtIrms", "10");
+    await page.click("#cmdJiSuan");
+    await page.waitForSelector("#messageBox[open]");
+    check("then the frequency", await text(page, "#messageText"), "请输入“频率”，注意单位为千赫兹！");
+    await page.keyboard.press("Enter");
+    check("typed text kept", await value(page, "txtIrms"), "10");
+    await page.close();
+  },
+
+  async "the language switch translates the screen and the report, and keeps what was typed"() {
+    const page = await open();
+    await type(page, "txtIrms", "10");
+    await type(page, "txtF", "100");
+    await page.select("#lstCoreList", "KMA157060");
+    const chinese = await value(page, "txtShow");
+    await page.click("#cmdLanguage");
+    check("label", await text(page, "#Label2"), "Average current (A)");
+    check("html lang", await page.$eval("html", (e) => e.lang), "en");
+    const english = await value(page, "txtShow");
+    check("report translated", english.startsWith("Core: KMA157060") && english !== chinese, true);
+    check("typed kept", [await value(page, "txtIrms"), await value(page, "txtF")], ["10", "100"]);
+    await page.click("#cmdLanguage");
+    check("back in Chinese", await value(page, "txtShow"), chinese);
+    await checkNoBadWords(page, "language switch");
+    await page.close();
+  },
+
+  async "at 360 px the page has no horizontal scroll and every control has a label"() {
+    const page = await open({ width: 360, height: 740 });
+    check("no horizontal scroll", await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), true);
+    const unlabelled = await page.$$eval("input:not([type=file]), select, textarea", (controls) =>
+      controls.filter((c) => !c.hidden && !(c.labels?.length || c.getAttribute("aria-label") || c.getAttribute("aria-labelledby"))).map((c) => c.id));
+    check("unlabelled controls", unlabelled, []);
+    await type(page, "txtIrms", "10");
+    check("usable", await value(page, "txtIpeak"), "14.14");
+    await page.close();
+  },
+};
+
+const only = process.env.QIRO_WEB_CASE;
+for (const [name, run] of Object.entries(cases)) {
+  if (only && !name.includes(only)) continue;
+  const before = failures.length;
+  try {
+    await run();
+  } catch (error) {
+    failures.push(name);
+    console.error(`FAIL ${name}: ${error.stack}`);
+  }
+  console.log(`${failures.length === before ? "ok  " : "FAIL"} ${name}`);
+}
+await browser.close();
+server.close();
+if (failures.length) {
+  console.error(`${failures.length} failures`);
+  process.exit(1);
+}
