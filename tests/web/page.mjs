@@ -48,10 +48,11 @@ async function open({ language = "zh", width = 1280, height = 900 } = {}) {
   await page.waitForSelector("body[data-ready]");
   return page;
 }
-const value = (page, id) => page.$eval(`#${id}`, (e) => e.value);
+const selector = (id) => (id.includes("#") ? id : `#${id}`);
+const value = (page, id) => page.$eval(selector(id), (e) => e.value);
 const text = (page, selector) => page.$eval(selector, (e) => e.innerText);
 async function type(page, id, keys) {
-  await page.click(`#${id}`);
+  await page.click(selector(id));
   await page.keyboard.type(keys);
 }
 async function turnsTo(page, turns) {
@@ -156,6 +157,39 @@ const cases = {
     await page.click("#cmdLanguage");
     check("back in Chinese", await value(page, "txtShow"), chinese);
     await checkNoBadWords(page, "language switch");
+    await page.close();
+  },
+
+  async "a converter calculator follows the typing and names its first failing input"() {
+    const page = await open();
+    await page.click("#tabConverters");
+    await page.select("#cmbTopology", "frmTOPBUCK");
+    check("ripple ratio default", await value(page, "txtWenbolv"), "0.2");
+    await page.click("#cmdCal");
+    await page.waitForSelector("#messageBox[open]");
+    check("first message", await text(page, "#messageText"), "请输入“输出电流Iout”！单位为安培（A）");
+    await page.click("#messageOk");
+    for (const [id, keys] of [["txtIout", "5"], ["txtVin", "12"], ["txtVout", "5"], ["#frmTOPBUCK #txtF", "1a00"]]) await type(page, id, keys);
+    const results = await page.$$eval("#frmTOPBUCK #Frame3 input", (fields) => fields.map((f) => [f.id, f.value]));
+    check("worked example", results, [["txtL", "29.16667"], ["txtILpk", "5.5"], ["txtP", "25"], ["txtdI", "1"], ["txtD", "0.4166667"]]);
+    const native5 = native("CalcBuck", { Iout: 5, Vin: 12, Vout: 5, f: 100, gamma: 0.2 });
+    check("inductance as the native tool", Number(await value(page, "txtL")).toPrecision(7), native5.L.toPrecision(7));
+    // A deleted ripple ratio keeps the results; "计算" then asks for it; a double-click restores it.
+    await page.click("#txtWenbolv", { clickCount: 3 });
+    await page.keyboard.press("Backspace");
+    check("results kept", await value(page, "txtL"), "29.16667");
+    await page.click("#cmdCal");
+    await page.waitForSelector("#messageBox[open]");
+    check("ripple message", await text(page, "#messageText"), "请输入“纹波率”！");
+    await page.click("#messageOk");
+    await page.click("#txtWenbolv", { clickCount: 2 });
+    check("default restored", await value(page, "txtWenbolv"), "0.2");
+    // Another screen and back: the texts stay, as in an open window.
+    await page.select("#cmbTopology", "frmTOPPFC");
+    check("PFC efficiency default", await value(page, "txtXiaolv"), "0.98");
+    await page.select("#cmbTopology", "frmTOPBUCK");
+    check("BUCK kept", await value(page, "txtVin"), "12");
+    await checkNoBadWords(page, "converter");
     await page.close();
   },
 

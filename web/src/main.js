@@ -2,6 +2,7 @@
 import { loadModule } from "./qiro.js";
 import { initialEnglish, isEnglish, loadTexts, onLanguageChange, setEnglish, translateTree } from "./texts.js";
 import { setUpCalculator } from "./calculator.js";
+import { setUpConverters } from "./converters.js";
 
 const $ = (id) => document.getElementById(id);
 
@@ -32,6 +33,7 @@ async function start() {
     });
   }
   setUpCalculator();
+  setUpConverters();
   const language = $("cmdLanguage");
   onLanguageChange(() => {
     translateTree();
