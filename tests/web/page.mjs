@@ -3,7 +3,7 @@
 // compared with the native qiro-batch's replies.
 // Usage: node tests/web/page.mjs <qiro-batch>   (exit 77: skipped, something is not installed)
 import { execFileSync } from "node:child_process";
-import { existsSync } from "node:fs";
+import { existsSync, writeFileSync } from "node:fs";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 
@@ -190,6 +190,29 @@ const cases = {
     await page.select("#cmbTopology", "frmTOPBUCK");
     check("BUCK kept", await value(page, "txtVin"), "12");
     await checkNoBadWords(page, "converter");
+    await page.close();
+  },
+
+  async "a bad design file is refused with the program's message, then a good one opens"() {
+    const page = await open();
+    const picker = await page.$("#fileDesign");
+    const bad = "/tmp/qiro-web-bad.qiro";
+    writeFileSync(bad, '{"format": "something else"}');
+    await picker.uploadFile(bad);
+    await page.waitForSelector("#messageBox[open]");
+    const refusal = native("OpenDesignFile", { Text: '{"format": "something else"}' }).Message;
+    check("refusal", await text(page, "#messageText"), refusal);
+    await page.click("#messageOk");
+    const design = { Core: "KMA157060", CoreCount: 2, FrequencyKHz: 100, AverageCurrent: 10, PeakCurrent: 14.14,
+      RippleCurrent: 2.828, WireDiameter: 1.2, StrandCount: 2, Turns: 12, AmbientTemperature: 40 };
+    const good = "/tmp/qiro-web-good.qiro";
+    writeFileSync(good, native("WriteDesignFile", design));
+    await picker.uploadFile(good);
+    await page.waitForFunction(() => document.getElementById("txtTurns").value === "12");
+    check("fields", await Promise.all(["txtIrms", "txtIpeak", "txtdI", "txtF", "cmbWinding", "txtCopperPcs", "txtTurns", "cmbCoreCount", "txtAmbient", "lstCoreList"].map((id) => value(page, id))),
+      ["10", "14.14", "2.828", "100", "1.2", "2", "12", "2", "40", "KMA157060"]);
+    const { AmbientTemperature, ...evaluated } = design;
+    check("report", await value(page, "txtShow"), native("ReportText", evaluated).Text.replaceAll("\r\n", "\n"));
     await page.close();
   },
 

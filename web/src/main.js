@@ -3,6 +3,7 @@ import { loadModule } from "./qiro.js";
 import { initialEnglish, isEnglish, loadTexts, onLanguageChange, setEnglish, translateTree } from "./texts.js";
 import { setUpCalculator } from "./calculator.js";
 import { setUpConverters } from "./converters.js";
+import { setUpFiles } from "./files.js";
 
 const $ = (id) => document.getElementById(id);
 
@@ -34,6 +35,7 @@ async function start() {
   }
   setUpCalculator();
   setUpConverters();
+  setUpFiles();
   const language = $("cmdLanguage");
   onLanguageChange(() => {
     translateTree();
