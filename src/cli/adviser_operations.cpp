@@ -1,10 +1,18 @@
 // The design adviser: every design of the catalogue for a requirement, its front and the best
 // of each series.
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <string>
 
 #include "cli/batch.h"
 #include "core-data/catalogue.h"
+#include "design/analysis/converter_operation.h"
 #include "design/analysis/design_adviser.h"
+#include "design/calculators/toroid_report.h"
+#include "design/exchange/design_document.h"
+#include "text/float_range.h"
+#include "text/number_text.h"
 
 namespace qiro::batch {
 namespace {
@@ -111,7 +119,319 @@ AdviserRequest ReadRequest(const Args& a) {
   return r;
 }
 
+// ---- What the adviser's screen shows besides the designs ----------------------------------
+
+// A chart draws about this many markers smoothly; more are thinned for display only.
+constexpr std::size_t kMostDrawnPoints = 4000;
+// The thinning grid: one point per cell and series, cells even on the chart's log axes.
+constexpr int kThinningCells = 60;
+
+std::size_t SeriesOf(const AdvisedDesign& design) {
+  const std::string& series = CatalogueSlot(design.Slot).Series;
+  for (std::size_t i = 0; i < kSeriesCodes.size(); ++i) {
+    if (series == kSeriesCodes[i]) return i;
+  }
+  return 0;
+}
+
+// Per series, the feasible designs (indices) a chart draws: all of them, or beyond
+// kMostDrawnPoints one per cell of a grid even on the log axes, so the cloud keeps its shape.
+std::vector<std::vector<std::size_t>> DrawnDesigns(const AdviserResult& result, bool& thinned) {
+  std::vector<std::vector<std::size_t>> drawn(kSeriesCodes.size());
+  thinned = result.Feasible.size() > kMostDrawnPoints;
+  double lowVolume = INFINITY, highVolume = 0, lowLoss = INFINITY, highLoss = 0;
+  for (const AdvisedDesign& d : result.Feasible) {
+    lowVolume = std::min(lowVolume, d.WoundVolume);
+    highVolume = std::max(highVolume, d.WoundVolume);
+    lowLoss = std::min(lowLoss, d.TotalLoss);
+    highLoss = std::max(highLoss, d.TotalLoss);
+  }
+  if (!(lowVolume > 0 && lowLoss > 0)) {  // a log chart cannot show zero
+    thinned = false;
+    return drawn;
+  }
+  const double volumeSpan = std::max(std::log(highVolume / lowVolume), 1e-9);
+  const double lossSpan = std::max(std::log(highLoss / lowLoss), 1e-9);
+  std::vector<std::map<int, std::size_t>> cells(kSeriesCodes.size());
+  for (std::size_t i = 0; i < result.Feasible.size(); ++i) {
+    const AdvisedDesign& d = result.Feasible[i];
+    const std::size_t series = SeriesOf(d);
+    if (!thinned) {
+      drawn[series].push_back(i);
+      continue;
+    }
+    const int cx = static_cast<int>(std::log(d.WoundVolume / lowVolume) / volumeSpan * kThinningCells);
+    const int cy = static_cast<int>(std::log(d.TotalLoss / lowLoss) / lossSpan * kThinningCells);
+    cells[series].try_emplace(cx * (kThinningCells + 1) + cy, i);
+  }
+  if (thinned) {
+    for (std::size_t s = 0; s < cells.size(); ++s) {
+      for (const auto& [cell, index] : cells[s]) drawn[s].push_back(index);
+    }
+  }
+  return drawn;
+}
+
+// Why no design was found: the rejection that ruled out every design, or the most; cores
+// that never reach the inductance only when no design was there to be ruled out.
+void WriteNoDesign(JsonWriter& w, const AdviserRejections& r) {
+  const std::pair<const char*, std::int64_t> reasons[] = {
+      {"WindowFill", r.WindowFill},          {"NotAssessable", r.NotAssessable},
+      {"TemperatureRise", r.TemperatureRise}, {"WoundOuterDiameter", r.WoundOuterDiameter},
+      {"WoundHeight", r.WoundHeight},         {"Retention", r.Retention},
+  };
+  std::int64_t total = 0;
+  const auto* top = &reasons[0];
+  for (const auto& reason : reasons) {
+    total += reason.second;
+    if (reason.second > top->second) top = &reason;
+  }
+  w.BeginObject();
+  if (total == 0) {
+    w.Key("Reason").String(r.NoTurns > 0 ? "NoTurns" : "None").Key("All").Bool(true);
+  } else {
+    w.Key("Reason").String(top->first).Key("All").Bool(top->second == total);
+  }
+  w.EndObject();
+}
+
+// The front table's cells as the screen writes them, column by column.
+void WriteRowTexts(JsonWriter& w, const AdviserRequest& request, const AdvisedDesign& design) {
+  const auto d = DescribeAdvisedDesign(request, design);
+  if (!d) throw Refusal{d.error()};
+  const InductorEvaluation& e = d->Evaluation;
+  const DesignAssessment& a = d->Assessment;
+  w.BeginArray();
+  w.String(d->PartNumber).String(std::to_string(d->CoreCount));
+  w.String(PatternText(static_cast<double>(d->WireDiameter), "0.0"));
+  w.String(std::to_string(d->StrandCount)).String(std::to_string(d->Turns));
+  for (const double value : {static_cast<double>(e.InductanceAtZero), static_cast<double>(e.InductanceAtAverage),
+                             static_cast<double>(e.InductanceAtPeak), static_cast<double>(e.WindowFill)})
+    w.String(PatternText(value, "0.0"));
+  for (const double value : {a.WoundOuterDiameter, a.WoundHeight, d->WoundVolume})
+    w.String(PatternText(value, "0.00"));
+  for (const double value : {a.CoreLoss, a.CopperLossDc, a.CopperLossAc, a.TotalLoss})
+    w.String(PatternText(value, "0.000"));
+  w.String(PatternText(a.TemperatureRise, "0.0")).String(PatternText(a.InductanceRetention, "0.0"));
+  w.EndArray();
+}
+
+void WriteScreen(JsonWriter& w, const AdviserRequest& request, const AdviserResult& result) {
+  bool thinned = false;
+  const auto drawn = DrawnDesigns(result, thinned);
+  w.Key("Drawn").BeginArray();
+  for (std::size_t s = 0; s < drawn.size(); ++s) {
+    for (std::size_t index : drawn[s]) {
+      const AdvisedDesign& d = result.Feasible[index];
+      w.BeginObject();
+      w.Key("Series").String(kSeriesCodes[s]);
+      w.Key("PartNumber").String(CatalogueSlot(d.Slot).PartNumber);
+      w.Key("CoreCount").Integer(d.CoreCount);
+      w.Key("WireDiameter").Float32(AdviserWireDiameter(d.WireIndex));
+      w.Key("StrandCount").Integer(d.StrandCount);
+      w.Key("Turns").Integer(d.Turns);
+      w.Key("WoundVolume").Float64(d.WoundVolume);
+      w.Key("TotalLoss").Float64(d.TotalLoss);
+      w.EndObject();
+    }
+  }
+  w.EndArray();
+  w.Key("Thinned").Bool(thinned);
+  w.Key("Rows").BeginArray();
+  for (const AdvisedDesign& d : result.Front) WriteRowTexts(w, request, d);
+  w.EndArray();
+  // The best list's lines: series, part number, cores, wire, strands, turns, volume, loss.
+  w.Key("BestTexts").BeginObject();
+  for (std::size_t s = 0; s < kSeriesCodes.size(); ++s) {
+    if (!request.Series[s]) continue;
+    w.Key(kSeriesCodes[s]);
+    const auto& best = result.BestPerSeries[s];
+    if (!best) {
+      w.Raw("null");
+      continue;
+    }
+    w.BeginArray();
+    w.String(CatalogueSlot(best->Slot).PartNumber).String(std::to_string(best->CoreCount));
+    w.String(PatternText(static_cast<double>(AdviserWireDiameter(best->WireIndex)), "0.0"));
+    w.String(std::to_string(best->StrandCount)).String(std::to_string(best->Turns));
+    w.String(PatternText(best->WoundVolume, "0.00")).String(PatternText(best->TotalLoss, "0.000"));
+    w.EndArray();
+  }
+  w.EndObject();
+  w.Key("NoDesign");
+  if (result.FeasibleCount == 0) {
+    WriteNoDesign(w, result.Rejections);
+  } else {
+    w.Raw("null");
+  }
+}
+
+// ---- The adviser's fields, read as its screen reads them -----------------------------------
+
+// A field's text as a number: empty when it is not one number a float can hold.
+std::optional<double> FieldNumber(std::string text) {
+  const auto first = text.find_first_not_of(" \t\r\n\f\v");
+  text = first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t\r\n\f\v") - first + 1);
+  if (!IsNumberText(text)) return std::nullopt;
+  const double value = LeadingNumber(text);
+  if (!FitsFloat32(value)) return std::nullopt;
+  return value;
+}
+
+// The fields in the order the screen shows them; the first one that cannot be used is named,
+// as the range check names it. The request as AdviseDesigns takes it otherwise.
+void ReadAdviserFields(const Args& a, JsonWriter& w) {
+  using enum AdviserArgument;
+  AdviserRequest request;
+  const bool inConverter = a.has("Converter");
+  if (inConverter) request.InConverter = a.converter("Converter");
+  const struct {
+    const char* name;
+    double AdviserRequest::*member;
+    AdviserArgument argument;
+  } numbers[] = {
+      {"RequiredInductance", &AdviserRequest::RequiredInductance, RequiredInductance},
+      {"InductanceTolerance", &AdviserRequest::InductanceTolerance, InductanceTolerance},
+      {"AverageCurrent", &AdviserRequest::AverageCurrent, AverageCurrent},
+      {"PeakCurrent", &AdviserRequest::PeakCurrent, PeakCurrent},
+      {"RippleCurrent", &AdviserRequest::RippleCurrent, RippleCurrent},
+      {"FrequencyKHz", &AdviserRequest::FrequencyKHz, FrequencyKHz},
+      {"AmbientTemperature", &AdviserRequest::AmbientTemperature, AmbientTemperature},
+      {"MaxTemperatureRise", &AdviserRequest::MaxTemperatureRise, MaxTemperatureRise},
+      {"MaxWoundOuterDiameter", &AdviserRequest::MaxWoundOuterDiameter, MaxWoundOuterDiameter},
+      {"MaxWoundHeight", &AdviserRequest::MaxWoundHeight, MaxWoundHeight},
+      {"MinRetention", &AdviserRequest::MinRetention, MinRetention},
+  };
+  const auto refuse = [&w](AdviserArgument argument) {
+    w.BeginObject().Key("Argument").String(AdviserArgumentName(argument)).Key("Request").Raw("null").EndObject();
+  };
+  const bool atZero = a.text("InductanceAt") == "Zero";
+  if (!atZero && a.text("InductanceAt") != "Average")
+    throw Refusal{"argument \"InductanceAt\" must be \"Zero\" or \"Average\""};
+  for (const auto& n : numbers) {
+    const bool operatingPoint = n.argument == AverageCurrent || n.argument == PeakCurrent ||
+                                n.argument == RippleCurrent || n.argument == FrequencyKHz;
+    if (inConverter && operatingPoint) continue;  // the converter's own
+    if (!a.has(n.name)) throw Refusal{"missing argument \"" + std::string(n.name) + "\""};
+    const auto value = FieldNumber(a.text(n.name));
+    if (!value) return refuse(n.argument);
+    request.*n.member = *value;
+    if (n.argument == RequiredInductance && !inConverter)
+      request.Where = atZero ? InductanceAt::Zero : InductanceAt::Average;
+    if (CheckAdviserRequest(request) == n.argument) return refuse(n.argument);
+  }
+  // Counts: whole numbers within their ranges.
+  const auto count = [&a](const char* name, int most) -> std::optional<int> {
+    const auto value = FieldNumber(a.text(name));
+    if (!value || *value != std::floor(*value) || *value < 1 || *value > most) return std::nullopt;
+    return static_cast<int>(*value);
+  };
+  const auto cores = count("MaxCoreCount", kAdviserMostCoreCount);
+  if (!cores) return refuse(MaxCoreCount);
+  request.MaxCoreCount = *cores;
+  const auto strands = count("MaxStrandCount", kAdviserMostStrandCount);
+  if (!strands) return refuse(MaxStrandCount);
+  request.MaxStrandCount = *strands;
+  request.Series = {};
+  for (const std::string& code : a.texts("Series")) {
+    const auto known = std::find(kSeriesCodes.begin(), kSeriesCodes.end(), code);
+    if (known == kSeriesCodes.end()) throw Refusal{"argument \"Series\": unknown series \"" + code + "\""};
+    request.Series[static_cast<std::size_t>(known - kSeriesCodes.begin())] = true;
+  }
+  if (const AdviserArgument bad = CheckAdviserRequest(request); bad != None) return refuse(bad);
+  // The request as AdviseDesigns takes it.
+  w.BeginObject().Key("Argument").Raw("null").Key("Request").BeginObject();
+  w.Key("RequiredInductance").Float64(request.RequiredInductance);
+  if (inConverter) {
+    WriteConverter(w.Key("Converter"), *request.InConverter);
+  } else {
+    w.Key("InductanceAt").String(atZero ? "Zero" : "Average");
+    w.Key("AverageCurrent").Float64(request.AverageCurrent);
+    w.Key("PeakCurrent").Float64(request.PeakCurrent);
+    w.Key("RippleCurrent").Float64(request.RippleCurrent);
+    w.Key("FrequencyKHz").Float64(request.FrequencyKHz);
+  }
+  w.Key("InductanceTolerance").Float64(request.InductanceTolerance);
+  w.Key("AmbientTemperature").Float64(request.AmbientTemperature);
+  w.Key("MaxTemperatureRise").Float64(request.MaxTemperatureRise);
+  w.Key("MaxWoundOuterDiameter").Float64(request.MaxWoundOuterDiameter);
+  w.Key("MaxWoundHeight").Float64(request.MaxWoundHeight);
+  w.Key("MinRetention").Float64(request.MinRetention);
+  w.Key("MaxCoreCount").Integer(request.MaxCoreCount);
+  w.Key("MaxStrandCount").Integer(request.MaxStrandCount);
+  w.Key("Series").BeginArray();
+  for (std::size_t s = 0; s < kSeriesCodes.size(); ++s) {
+    if (request.Series[s]) w.String(kSeriesCodes[s]);
+  }
+  w.EndArray().EndObject().EndObject();
+}
+
+// "在环形计算器中打开": a design of the adviser's as the calculator takes it over, with the
+// request's currents (or its converter's, and the converter), and the design's report.
+void OpenAdvisedDesign(const Args& a, JsonWriter& w) {
+  const AdviserRequest request = ReadRequest(a);
+  AdvisedDesign design;
+  const auto slot = FindSlotByPartNumber(a.core("Core").PartNumber);
+  const double wireIndex = std::round(static_cast<double>(a.f32("WireDiameter")) * 10) - 1;
+  const auto fits8 = [](double v) { return v >= 0 && v <= 127; };
+  if (!slot || !fits8(a.i16("CoreCount")) || !fits8(wireIndex) || !fits8(a.i16("StrandCount")) ||
+      AdviserWireDiameter(static_cast<int>(wireIndex)) != a.f32("WireDiameter"))
+    throw Refusal{"the design is not one of the adviser's"};
+  design.Slot = static_cast<std::int16_t>(*slot);
+  design.CoreCount = static_cast<std::int8_t>(a.i16("CoreCount"));
+  design.WireIndex = static_cast<std::int8_t>(wireIndex);
+  design.StrandCount = static_cast<std::int8_t>(a.i16("StrandCount"));
+  design.Turns = a.i16("Turns");
+  const auto details = DescribeAdvisedDesign(request, design);
+  if (!details) throw Refusal{details.error()};
+  DesignDocument d;
+  d.Core = details->PartNumber;
+  d.CoreCount = static_cast<float>(design.CoreCount);
+  d.WireDiameter = AdviserWireDiameter(design.WireIndex);
+  d.StrandCount = design.StrandCount;
+  d.Turns = design.Turns;
+  d.AverageCurrent = static_cast<float>(request.AverageCurrent);
+  d.PeakCurrent = static_cast<float>(request.PeakCurrent);
+  d.RippleCurrent = static_cast<float>(request.RippleCurrent);
+  d.FrequencyKHz = static_cast<float>(request.FrequencyKHz);
+  if (request.InConverter) {
+    // The converter's numbers as its screen hands them over, and the converter with them.
+    const auto op = OperateConverter(*request.InConverter);
+    if (!op) throw Refusal{op.error()};
+    d.PeakCurrent = static_cast<float>(op->PeakCurrent);
+    d.RippleCurrent = static_cast<float>(op->RippleCurrent);
+    d.AverageCurrent = static_cast<float>(ToFloat32(op->PeakCurrent) - ToFloat32(op->RippleCurrent) / 2.0);
+    d.FrequencyKHz = static_cast<float>(op->RippleFrequencyKHz);
+    d.InConverter = request.InConverter;
+  }
+  d.AmbientTemperature = request.AmbientTemperature;
+  w.BeginObject();
+  WriteFieldTexts(w, d);
+  w.Key("Report").String(ReportText(details->Evaluation));
+  w.EndObject();
+}
+
 }  // namespace
+
+// AdviseDesigns' arguments, shared by the operations that take its request.
+std::vector<ArgSpec> AdviserArgs() {
+  return {{"RequiredInductance", ArgType::Float64, true},
+          {"InductanceAt", ArgType::Text, true},
+          {"InductanceTolerance", ArgType::Float64},
+          {"AverageCurrent", ArgType::Float64, true},
+          {"PeakCurrent", ArgType::Float64, true},
+          {"RippleCurrent", ArgType::Float64, true},
+          {"FrequencyKHz", ArgType::Float64, true},
+          {"Converter", ArgType::Converter, true},
+          {"AmbientTemperature", ArgType::Float64},
+          {"MaxTemperatureRise", ArgType::Float64},
+          {"MaxWoundOuterDiameter", ArgType::Float64},
+          {"MaxWoundHeight", ArgType::Float64},
+          {"MinRetention", ArgType::Float64},
+          {"MaxCoreCount", ArgType::Integer16},
+          {"MaxStrandCount", ArgType::Integer16},
+          {"Series", ArgType::TextList}};
+}
 
 void RegisterAdviserOperations(Batch& batch) {
   batch.Register(
@@ -127,23 +447,12 @@ void RegisterAdviserOperations(Batch& batch) {
        "AssessInConverter takes it) in place of InductanceAt, the currents and the frequency, "
        "the inductance (RequiredInductance, by default the converter's L) is met at the "
        "converter's own current and every design is assessed in the converter; its designs "
-       "then also carry HighestCurrent and LargestRipple",
-       {{"RequiredInductance", ArgType::Float64, true},
-        {"InductanceAt", ArgType::Text, true},
-        {"InductanceTolerance", ArgType::Float64},
-        {"AverageCurrent", ArgType::Float64, true},
-        {"PeakCurrent", ArgType::Float64, true},
-        {"RippleCurrent", ArgType::Float64, true},
-        {"FrequencyKHz", ArgType::Float64, true},
-        {"Converter", ArgType::Converter, true},
-        {"AmbientTemperature", ArgType::Float64},
-        {"MaxTemperatureRise", ArgType::Float64},
-        {"MaxWoundOuterDiameter", ArgType::Float64},
-        {"MaxWoundHeight", ArgType::Float64},
-        {"MinRetention", ArgType::Float64},
-        {"MaxCoreCount", ArgType::Integer16},
-        {"MaxStrandCount", ArgType::Integer16},
-        {"Series", ArgType::TextList}},
+       "then also carry HighestCurrent and LargestRipple. ForScreen true adds what the adviser's "
+       "screen shows: Drawn (the feasible designs a chart draws, each with its Series, thinned "
+       "per series on a grid of the log axes beyond 4000), Thinned, Rows (the front table's cell "
+       "texts), BestTexts (per included series the best list's texts, or null) and NoDesign "
+       "(when none is feasible: the Reason and whether it ruled out All)",
+       WithArg(AdviserArgs(), {"ForScreen", ArgType::Boolean, true}),
        [&batch](const Args& a, JsonWriter& w) {
          const AdviserRequest request = ReadRequest(a);
          const auto result = AdviseDesigns(request, batch.adviserControl());
@@ -165,8 +474,44 @@ void RegisterAdviserOperations(Batch& batch) {
            }
          }
          w.EndObject();
+         if (a.has("ForScreen") && a.boolean("ForScreen")) WriteScreen(w, request, *result);
          w.EndObject();
        }});
+  batch.Register(
+      "ReadAdviserFields",
+      {"the adviser screen's field texts (AdviseDesigns' numbers by name, as typed; the four of "
+       "the operating point left out with a Converter) as the screen reads them, in its order: "
+       "Argument (the first that cannot be used, named as AdviseDesigns names it, or null) and "
+       "Request (AdviseDesigns' arguments, or null)",
+       {{"RequiredInductance", ArgType::Text},
+        {"InductanceAt", ArgType::Text},
+        {"InductanceTolerance", ArgType::Text},
+        {"AverageCurrent", ArgType::Text, true},
+        {"PeakCurrent", ArgType::Text, true},
+        {"RippleCurrent", ArgType::Text, true},
+        {"FrequencyKHz", ArgType::Text, true},
+        {"Converter", ArgType::Converter, true},
+        {"AmbientTemperature", ArgType::Text},
+        {"MaxTemperatureRise", ArgType::Text},
+        {"MaxWoundOuterDiameter", ArgType::Text},
+        {"MaxWoundHeight", ArgType::Text},
+        {"MinRetention", ArgType::Text},
+        {"MaxCoreCount", ArgType::Text},
+        {"MaxStrandCount", ArgType::Text},
+        {"Series", ArgType::TextList}},
+       ReadAdviserFields});
+  std::vector<ArgSpec> open = AdviserArgs();
+  for (ArgSpec more : {ArgSpec{"Core", ArgType::Core}, ArgSpec{"CoreCount", ArgType::Integer16},
+                       ArgSpec{"WireDiameter", ArgType::Float32}, ArgSpec{"StrandCount", ArgType::Integer16},
+                       ArgSpec{"Turns", ArgType::Integer16}})
+    open.push_back(more);
+  batch.Register(
+      "OpenAdvisedDesign",
+      {"a design of AdviseDesigns' (Core, CoreCount, WireDiameter, StrandCount, Turns) for its "
+       "request, as the toroid calculator takes it over: the field texts (as OpenDesignFile gives "
+       "them) with the request's currents and ambient, or the converter's currents and the "
+       "Converter, and Report, the design's report",
+       open, OpenAdvisedDesign});
 }
 
 }  // namespace qiro::batch

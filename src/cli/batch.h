@@ -19,6 +19,10 @@
 #include "magnetics/outcome.h"
 #include "magnetics/winding_search.h"
 
+namespace qiro {
+struct DesignDocument;
+}
+
 namespace qiro::batch {
 
 inline constexpr std::size_t kMaxLineBytes = 1024 * 1024;
@@ -136,5 +140,7 @@ void WriteAssessment(JsonWriter& w, const DesignAssessment& assessment);
 void WriteAssessmentMembers(JsonWriter& w, const DesignAssessment& assessment);  // no braces
 // The converter as the batch tool takes it: {"Topology": …, inputs by name}.
 void WriteConverter(JsonWriter& w, const qiro::Converter& converter);
+// A design as the toroid calculator's field texts (members of an open object).
+void WriteFieldTexts(JsonWriter& w, const DesignDocument& d);
 
 }  // namespace qiro::batch

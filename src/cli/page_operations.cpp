@@ -199,6 +199,8 @@ void ConverterHandOver(const Args& a, JsonWriter& w) {
   w.EndObject();
 }
 
+}  // namespace
+
 // A design as the calculator's fields take it: the texts that hold its values exactly.
 void WriteFieldTexts(JsonWriter& w, const DesignDocument& d) {
   w.Key("Core").String(d.Core);
@@ -218,6 +220,8 @@ void WriteFieldTexts(JsonWriter& w, const DesignDocument& d) {
     w.Key("Summary").String(ConverterSummary(*d.InConverter));
   }
 }
+
+namespace {
 
 // A design file's design as the calculator's fields take it, or the message it shows.
 void OpenDesignFile(const Args& a, JsonWriter& w) {

@@ -2,23 +2,12 @@
 import { loadModule } from "./qiro.js";
 import { initialEnglish, isEnglish, loadTexts, onLanguageChange, setEnglish, translateTree } from "./texts.js";
 import { setUpCalculator } from "./calculator.js";
-import { setUpConverters } from "./converters.js";
+import { designInductorFor, setUpAdviser } from "./adviser.js";
+import { onDesignInductor, setUpConverters } from "./converters.js";
 import { setUpFiles } from "./files.js";
+import { selectTab } from "./ui.js";
 
 const $ = (id) => document.getElementById(id);
-
-function selectTab(tab) {
-  for (const other of document.querySelectorAll('[role="tab"]')) {
-    const selected = other === tab;
-    other.setAttribute("aria-selected", String(selected));
-    other.tabIndex = selected ? 0 : -1;
-    $(other.getAttribute("aria-controls")).hidden = !selected;
-  }
-}
-
-export function showScreen(panelId) {
-  selectTab(document.querySelector(`[aria-controls="${panelId}"]`));
-}
 
 async function start() {
   await Promise.all([loadModule(), loadTexts()]);
@@ -34,6 +23,8 @@ async function start() {
     });
   }
   setUpCalculator();
+  setUpAdviser();
+  onDesignInductor(designInductorFor);
   setUpConverters();
   setUpFiles();
   const language = $("cmdLanguage");

@@ -20,10 +20,13 @@ export function showMessage(text, context = "qiro::frmDiangan") {
 }
 
 // A key filter (Numeric or Integer, as the module rules it) on typed characters; pasted
-// text is read as typed text is, by its leading number.
-export function filterKeys(field, rule) {
+// text is read as typed text is, by its leading number. A field of temperatures also takes
+// a minus at its start, as below freezing is real.
+export function filterKeys(field, rule, minusAtStart = false) {
   field.addEventListener("beforeinput", (event) => {
     if (event.inputType !== "insertText" || event.data == null) return;
+    if (minusAtStart && event.data === "-" && field.selectionStart === 0 &&
+        !field.value.slice(field.selectionEnd).startsWith("-")) return;
     for (const char of event.data) {
       if (rule === "None" || !ask("KeyPasses", { Rule: rule, Key: keyCode(char) })) {
         event.preventDefault();
@@ -45,4 +48,18 @@ export function write(field, text, changed) {
 function keyCode(char) {
   const code = char.codePointAt(0);
   return code > 32767 ? -1 : code;
+}
+
+export function selectTab(tab) {
+  for (const other of document.querySelectorAll('[role="tab"]')) {
+    const selected = other === tab;
+    other.setAttribute("aria-selected", String(selected));
+    other.tabIndex = selected ? 0 : -1;
+    document.getElementById(other.getAttribute("aria-controls")).hidden = !selected;
+  }
+}
+
+// Shows one screen of the page (a tab panel) as its tab would.
+export function showScreen(panelId) {
+  selectTab(document.querySelector(`[aria-controls="${panelId}"]`));
 }
