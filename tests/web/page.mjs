@@ -216,6 +216,102 @@ const cases = {
     await page.close();
   },
 
+  async "an adviser run shows its designs, a stop ends a run, and a new run after it completes"() {
+    const page = await open();
+    await page.click("#tabAdviser");
+    const field = (id) => `#DesignAdviser #${id}`;
+    const retype = async (id, keys) => {
+      await page.click(field(id), { clickCount: 3 });
+      await page.keyboard.type(keys);
+    };
+    const status = () => text(page, "#labStatus");
+    const ended = () => page.waitForFunction(() => document.querySelector("#cmdStop").disabled, { timeout: 60000 });
+    // A field out of its range: the program's message, and nothing searched.
+    for (const [id, keys, message] of [["txtTolerance", "60", "电感量公差必须在0到50%之间！"], ["txtMaxCores", "7", "叠放磁芯数必须在1到6之间！"]]) {
+      const before = await page.$eval(field(id), (e) => e.value);
+      await retype(id, keys);
+      await page.click("#cmdStart");
+      await page.waitForSelector("#messageBox[open]");
+      check(`${id} message`, await text(page, "#messageText"), message);
+      await page.click("#messageOk");
+      await retype(id, before);
+    }
+    // The whole default space, stopped once under way; the page stays responsive.
+    await page.click("#cmdStart");
+    await page.waitForFunction(() => document.querySelector("#prgSearch").value > 0, { timeout: 30000 });
+    await page.click("#cmdStop");
+    check("stopped", [await status(), await page.$eval("#cmdStop", (e) => e.disabled)], ["优化已停止，未得到结果。", true]);
+    // A small space after the stop: one series, one core, two strands.
+    for (let i = 1; i < 7; ++i) await page.click(`#chkSeries${i}`);
+    await retype("txtMaxCores", "1");
+    await retype("txtMaxStrands", "2");
+    await page.click("#cmdStart");
+    await ended();
+    const request = { RequiredInductance: 100, InductanceAt: "Average", InductanceTolerance: 0, AverageCurrent: 10, PeakCurrent: 11.5,
+      RippleCurrent: 3, FrequencyKHz: 100, AmbientTemperature: 25, MaxTemperatureRise: 40, MaxWoundOuterDiameter: 0, MaxWoundHeight: 0,
+      MinRetention: 0, MaxCoreCount: 1, MaxStrandCount: 2, Series: ["KMA"], ForScreen: true };
+    const result = native("AdviseDesigns", request);
+    check("status", await status(), `共${result.FeasibleCount}个可行方案，最优前沿${result.Front.length}个。`);
+    const rows = () => page.$$eval("#tblFront tbody tr", (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
+    check("front table", await rows(), result.Rows);
+    check("best per series", await text(page, "#lstBest"), `KMA：${result.BestTexts.KMA[0]}×1，${result.BestTexts.KMA[2]} mm×${result.BestTexts.KMA[3]}，${result.BestTexts.KMA[4]}圈\n${result.BestTexts.KMA[5]} cm³，${result.BestTexts.KMA[6]} W`);
+    check("progress full", await page.$eval("#prgSearch", (e) => e.value), 1000);
+    // Sorted by total loss (the 16th column), then copied as shown, tab-separated.
+    await page.click("#tblFront th:nth-child(16) button");
+    const byLoss = result.Front.map((d, i) => [d.TotalLoss, i]).sort((a, b) => a[0] - b[0]).map(([, i]) => result.Rows[i]);
+    check("sorted by loss", await rows(), byLoss);
+    await page.evaluate(() => { navigator.clipboard.writeText = async (copied) => { window.copied = copied; }; });
+    await page.click("#cmdCopyTable");
+    const copied = (await page.evaluate(() => window.copied)).split("\n");
+    check("copied", [copied[0].split("\t")[15], copied[1]], ["总损耗(W)", byLoss[0].join("\t")]);
+    // A design picked on the chart: its report.
+    const picked = await page.evaluate(() => {
+      const canvas = document.querySelector("#chartDesigns");
+      const box = canvas.getBoundingClientRect();
+      return [box.left + box.width * 0.5, box.top + box.height * 0.5];
+    });
+    await page.mouse.click(...picked);
+    check("picked on the chart", (await value(page, "txtReport")).startsWith("磁芯型号：KMA"), true);
+    await checkNoBadWords(page, "adviser");
+    await page.close();
+  },
+
+  async "a converter's design goes to the adviser and, picked, to the calculator, assessed in the converter"() {
+    const page = await open();
+    await page.click("#tabConverters");
+    await page.select("#cmbTopology", "frmTOPPFC");
+    for (const [id, keys] of [["#frmTOPPFC #txtP", "500"], ["txtVin", "220"], ["txtVout", "400"], ["#frmTOPPFC #txtF", "65"]]) await type(page, id, keys);
+    await page.click("#cmdDesignInductor");
+    check("condition", await text(page, "#labOperatingCondition"), "工作条件：PFC，500 W，220 V → 400 V，65 kHz");
+    check("operating point disabled", await page.$$eval("#DesignAdviser #txtAverage, #DesignAdviser #txtFrequency, #optStatic", (es) => es.map((e) => e.disabled)), [true, true, true]);
+    for (let i = 0; i < 6; ++i) await page.click(`#chkSeries${i}`);  // KME only
+    for (const [id, keys] of [["txtMaxCores", "1"], ["txtMaxStrands", "2"]]) {
+      await page.click(`#DesignAdviser #${id}`, { clickCount: 3 });
+      await page.keyboard.type(keys);
+    }
+    await page.click("#cmdStart");
+    await page.waitForFunction(() => document.querySelector("#cmdStop").disabled && document.querySelector("#tblFront tbody tr"), { timeout: 60000 });
+    await page.click("#tblFront tbody tr");
+    await page.click("#cmdOpenInCalculator");
+    check("calculator shown", await page.$eval("#frmDiangan", (e) => e.hidden), false);
+    const design = { Core: await value(page, "lstCoreList"), CoreCount: Number(await value(page, "cmbCoreCount")), WireDiameter: Number(await value(page, "cmbWinding")),
+      StrandCount: Number(await value(page, "txtCopperPcs")), Turns: Number(await value(page, "txtTurns")), AmbientTemperature: 25,
+      Converter: { Topology: "Pfc", P: 500, Vin: 220, Vout: 400, f: 65, eta: 0.98, gamma: 0.2 } };
+    const assessed = native("AssessInConverter", design);
+    const lines = await page.$$eval("#assessmentLines > div:nth-child(2) p", (ps) => ps.map((p) => p.textContent));
+    const fixed = (value, pattern) => native("PatternText", { value, pattern });
+    for (const line of [`总损耗：${fixed(assessed.TotalLoss, "0.000")} W（磁损${fixed(assessed.CoreLoss, "0.000")} W）`,
+      `温升：${fixed(assessed.TemperatureRise, "0.0")} °C（${assessed.ThermalVerdict}）`,
+      `最大电流：${fixed(assessed.HighestCurrent, "0.000")} A；最大纹波：${fixed(assessed.LargestRipple, "0.000")} A`]) {
+      check(`in the converter: ${line}`, lines.includes(line), true);
+    }
+    // Back to a typed requirement: the fields are the user's again.
+    await page.click("#tabAdviser");
+    await page.click("#cmdTypedRequirement");
+    check("typed requirement", [await page.$eval("#labOperatingCondition", (e) => e.hidden), await page.$eval("#DesignAdviser #txtAverage", (e) => e.disabled)], [true, false]);
+    await page.close();
+  },
+
   async "at 360 px the page has no horizontal scroll and every control has a label"() {
     const page = await open({ width: 360, height: 740 });
     check("no horizontal scroll", await page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), true);
