@@ -1,5 +1,6 @@
 // Screenshots of the web page for docs/screenshots/web/: the worked example in Chinese and in
-// English at desktop width, and at phone width (360 px). Usage: node tests/web/screenshots.mjs
+// English at desktop width, and at phone width (360 px); the PFC worked example on its converter
+// page, and handed over to the adviser with a design picked. Usage: node tests/web/screenshots.mjs
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 
@@ -23,5 +24,19 @@ for (const [name, language, width, height] of [["calculator-zh", "zh", 1280, 900
   await page.screenshot({ path: join(root, `docs/screenshots/web/${name}.png`), fullPage: width > 400 ? false : true });
   await page.close();
 }
+const page = await browser.newPage();
+await page.setViewport({ width: 1280, height: 900 });
+await page.evaluateOnNewDocument(() => localStorage.setItem("qiro-language", "zh"));
+await page.goto(`http://127.0.0.1:${server.address().port}/`);
+await page.waitForSelector("body[data-ready]");
+await page.click("#tabConverters");
+await page.select("#cmbTopology", "frmTOPPFC");
+for (const [selector, keys] of [["#frmTOPPFC #txtP", "500"], ["#frmTOPPFC #txtVin", "220"], ["#frmTOPPFC #txtVout", "400"], ["#frmTOPPFC #txtF", "65"]]) await page.type(selector, keys);
+await page.screenshot({ path: join(root, "docs/screenshots/web/converter-pfc-zh.png") });
+await page.click("#cmdDesignInductor");
+await page.click("#cmdStart");
+await page.waitForFunction(() => document.querySelector("#cmdStop").disabled && document.querySelector("#tblFront tbody tr"), { timeout: 120000 });
+await page.click("#tblFront tbody tr:nth-child(4)");
+await page.screenshot({ path: join(root, "docs/screenshots/web/adviser-pfc-zh.png"), fullPage: true });
 await browser.close();
 server.close();
