@@ -121,57 +121,6 @@ AdviserRequest ReadRequest(const Args& a) {
 
 // ---- What the adviser's screen shows besides the designs ----------------------------------
 
-// A chart draws about this many markers smoothly; more are thinned for display only.
-constexpr std::size_t kMostDrawnPoints = 4000;
-// The thinning grid: one point per cell and series, cells even on the chart's log axes.
-constexpr int kThinningCells = 60;
-
-std::size_t SeriesOf(const AdvisedDesign& design) {
-  const std::string& series = CatalogueSlot(design.Slot).Series;
-  for (std::size_t i = 0; i < kSeriesCodes.size(); ++i) {
-    if (series == kSeriesCodes[i]) return i;
-  }
-  return 0;
-}
-
-// Per series, the feasible designs (indices) a chart draws: all of them, or beyond
-// kMostDrawnPoints one per cell of a grid even on the log axes, so the cloud keeps its shape.
-std::vector<std::vector<std::size_t>> DrawnDesigns(const AdviserResult& result, bool& thinned) {
-  std::vector<std::vector<std::size_t>> drawn(kSeriesCodes.size());
-  thinned = result.Feasible.size() > kMostDrawnPoints;
-  double lowVolume = INFINITY, highVolume = 0, lowLoss = INFINITY, highLoss = 0;
-  for (const AdvisedDesign& d : result.Feasible) {
-    lowVolume = std::min(lowVolume, d.WoundVolume);
-    highVolume = std::max(highVolume, d.WoundVolume);
-    lowLoss = std::min(lowLoss, d.TotalLoss);
-    highLoss = std::max(highLoss, d.TotalLoss);
-  }
-  if (!(lowVolume > 0 && lowLoss > 0)) {  // a log chart cannot show zero
-    thinned = false;
-    return drawn;
-  }
-  const double volumeSpan = std::max(std::log(highVolume / lowVolume), 1e-9);
-  const double lossSpan = std::max(std::log(highLoss / lowLoss), 1e-9);
-  std::vector<std::map<int, std::size_t>> cells(kSeriesCodes.size());
-  for (std::size_t i = 0; i < result.Feasible.size(); ++i) {
-    const AdvisedDesign& d = result.Feasible[i];
-    const std::size_t series = SeriesOf(d);
-    if (!thinned) {
-      drawn[series].push_back(i);
-      continue;
-    }
-    const int cx = static_cast<int>(std::log(d.WoundVolume / lowVolume) / volumeSpan * kThinningCells);
-    const int cy = static_cast<int>(std::log(d.TotalLoss / lowLoss) / lossSpan * kThinningCells);
-    cells[series].try_emplace(cx * (kThinningCells + 1) + cy, i);
-  }
-  if (thinned) {
-    for (std::size_t s = 0; s < cells.size(); ++s) {
-      for (const auto& [cell, index] : cells[s]) drawn[s].push_back(index);
-    }
-  }
-  return drawn;
-}
-
 // Why no design was found: the rejection that ruled out every design, or the most; cores
 // that never reach the inductance only when no design was there to be ruled out.
 void WriteNoDesign(JsonWriter& w, const AdviserRejections& r) {
@@ -217,11 +166,11 @@ void WriteRowTexts(JsonWriter& w, const AdviserRequest& request, const AdvisedDe
 }
 
 void WriteScreen(JsonWriter& w, const AdviserRequest& request, const AdviserResult& result) {
-  bool thinned = false;
-  const auto drawn = DrawnDesigns(result, thinned);
+  const auto drawn = DesignsToDraw(result);
+  const bool thinned = drawn && drawn->Thinned;
   w.Key("Drawn").BeginArray();
-  for (std::size_t s = 0; s < drawn.size(); ++s) {
-    for (std::size_t index : drawn[s]) {
+  for (std::size_t s = 0; drawn && s < drawn->PerSeries.size(); ++s) {
+    for (std::size_t index : drawn->PerSeries[s]) {
       const AdvisedDesign& d = result.Feasible[index];
       w.BeginObject();
       w.Key("Series").String(kSeriesCodes[s]);

@@ -44,12 +44,6 @@
 namespace qiro {
 namespace {
 
-// Qt Charts paints about this many markers smoothly; more are thinned for display only.
-constexpr std::size_t kMostDrawnPoints = 4000;
-// The thinning grid: one point per cell and series, cells even on the chart's log axes
-// (a few thousand points in all: the series overlap in most cells).
-constexpr int kThinningCells = 60;
-
 // One colour per series, told apart also in grey.
 const QColor kSeriesColours[7] = {QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e),
                                   QColor(0x2c, 0xa0, 0x2c), QColor(0xd6, 0x27, 0x28),
@@ -57,14 +51,6 @@ const QColor kSeriesColours[7] = {QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0
                                   QColor(0xe3, 0x77, 0xc2)};
 
 QString Number(double value) { return QString::fromStdString(GeneralNumberText(value)); }
-
-int SeriesOf(const AdvisedDesign& design) {
-  const std::string& series = CatalogueSlot(design.Slot).Series;
-  for (std::size_t i = 0; i < kSeriesCodes.size(); ++i) {
-    if (series == kSeriesCodes[i]) return static_cast<int>(i);
-  }
-  return 0;
-}
 
 bool SameDesign(const AdvisedDesign& a, const AdvisedDesign& b) {
   return a.Slot == b.Slot && a.CoreCount == b.CoreCount && a.WireIndex == b.WireIndex &&
@@ -532,37 +518,12 @@ void DesignAdviser::ShowResult(const AdviserRequest& request, AdviserResult resu
 
 void DesignAdviser::FillChart() {
   QChart* chart = ui_->chartDesigns->chart();
-  double lowVolume = std::numeric_limits<double>::infinity(), highVolume = 0;
-  double lowLoss = std::numeric_limits<double>::infinity(), highLoss = 0;
-  for (const AdvisedDesign& d : shown_.Feasible) {
-    lowVolume = std::min(lowVolume, d.WoundVolume);
-    highVolume = std::max(highVolume, d.WoundVolume);
-    lowLoss = std::min(lowLoss, d.TotalLoss);
-    highLoss = std::max(highLoss, d.TotalLoss);
-  }
-  if (!(lowVolume > 0 && lowLoss > 0)) return;  // a log chart cannot show zero
-  // Thinned per series on a grid even on the log axes: the cloud keeps its shape, the
-  // front is drawn from the exact designs anyway.
-  const bool thin = shown_.Feasible.size() > kMostDrawnPoints;
-  const double volumeSpan = std::max(std::log(highVolume / lowVolume), 1e-9);
-  const double lossSpan = std::max(std::log(highLoss / lowLoss), 1e-9);
-  std::vector<std::map<int, std::size_t>> cells(7);
-  for (std::size_t i = 0; i < shown_.Feasible.size(); ++i) {
-    const AdvisedDesign& d = shown_.Feasible[i];
-    const int series = SeriesOf(d);
-    if (!thin) {
-      drawn_[static_cast<std::size_t>(series)].push_back(i);
-      continue;
-    }
-    const int cx = static_cast<int>(std::log(d.WoundVolume / lowVolume) / volumeSpan * kThinningCells);
-    const int cy = static_cast<int>(std::log(d.TotalLoss / lowLoss) / lossSpan * kThinningCells);
-    cells[static_cast<std::size_t>(series)].try_emplace(cx * (kThinningCells + 1) + cy, i);
-  }
-  if (thin) {
-    for (std::size_t s = 0; s < 7; ++s) {
-      for (const auto& [cell, index] : cells[s]) drawn_[s].push_back(index);
-    }
-  }
+  const auto drawn = DesignsToDraw(shown_);
+  if (!drawn) return;  // a log chart cannot show zero
+  const bool thin = drawn->Thinned;
+  const double lowVolume = drawn->LowVolume, highVolume = drawn->HighVolume;
+  const double lowLoss = drawn->LowLoss, highLoss = drawn->HighLoss;
+  for (std::size_t s = 0; s < 7; ++s) drawn_[s] = drawn->PerSeries[s];
   for (std::size_t s = 0; s < 7; ++s) {
     QList<QPointF> points;
     points.reserve(static_cast<qsizetype>(drawn_[s].size()));

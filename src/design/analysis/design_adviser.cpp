@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <map>
 #include <mutex>
 #include <numbers>
 #include <system_error>
@@ -530,6 +532,39 @@ Outcome<AdvisedDesignDetails> DescribeAdvisedDesign(const AdviserRequest& origin
   details.WoundVolume =
       WoundVolume(details.Assessment.WoundOuterDiameter, details.Assessment.WoundHeight);
   return Result::Ok(std::move(details));
+}
+
+std::optional<DrawnDesigns> DesignsToDraw(const AdviserResult& result) {
+  DrawnDesigns drawn;
+  drawn.LowVolume = drawn.LowLoss = std::numeric_limits<double>::infinity();
+  for (const AdvisedDesign& d : result.Feasible) {
+    drawn.LowVolume = std::min(drawn.LowVolume, d.WoundVolume);
+    drawn.HighVolume = std::max(drawn.HighVolume, d.WoundVolume);
+    drawn.LowLoss = std::min(drawn.LowLoss, d.TotalLoss);
+    drawn.HighLoss = std::max(drawn.HighLoss, d.TotalLoss);
+  }
+  if (!(drawn.LowVolume > 0 && drawn.LowLoss > 0)) return std::nullopt;
+  drawn.Thinned = result.Feasible.size() > kMostDrawnDesigns;
+  const double volumeSpan = std::max(std::log(drawn.HighVolume / drawn.LowVolume), 1e-9);
+  const double lossSpan = std::max(std::log(drawn.HighLoss / drawn.LowLoss), 1e-9);
+  std::array<std::map<int, std::size_t>, 7> cells;
+  for (std::size_t i = 0; i < result.Feasible.size(); ++i) {
+    const AdvisedDesign& d = result.Feasible[i];
+    const auto series = static_cast<std::size_t>(std::max(SeriesIndex(d.Slot), 0));
+    if (!drawn.Thinned) {
+      drawn.PerSeries[series].push_back(i);
+      continue;
+    }
+    const int cx = static_cast<int>(std::log(d.WoundVolume / drawn.LowVolume) / volumeSpan * kThinningCells);
+    const int cy = static_cast<int>(std::log(d.TotalLoss / drawn.LowLoss) / lossSpan * kThinningCells);
+    cells[series].try_emplace(cx * (kThinningCells + 1) + cy, i);
+  }
+  if (drawn.Thinned) {
+    for (std::size_t s = 0; s < cells.size(); ++s) {
+      for (const auto& [cell, index] : cells[s]) drawn.PerSeries[s].push_back(index);
+    }
+  }
+  return drawn;
 }
 
 }  // namespace qiro

@@ -167,6 +167,21 @@ struct AdviserControl {
   int Threads = 0;  // 0 = the machine's cores
 };
 
+// What a chart of the feasible designs draws: per series (indexed as kSeriesCodes) the
+// designs' indices into Feasible, all of them, or beyond kMostDrawnDesigns one per cell of a
+// kThinningCells grid even on the log axes (the cloud keeps its shape; every design is still
+// counted, and the front is drawn from the exact designs), with the range they span.
+inline constexpr std::size_t kMostDrawnDesigns = 4000;
+inline constexpr int kThinningCells = 60;
+struct DrawnDesigns {
+  std::array<std::vector<std::size_t>, 7> PerSeries;
+  bool Thinned = false;
+  double LowVolume = 0, HighVolume = 0;  // cm³
+  double LowLoss = 0, HighLoss = 0;      // W
+};
+// Empty when a design has no positive volume or loss: a log chart cannot show it.
+std::optional<DrawnDesigns> DesignsToDraw(const AdviserResult& result);
+
 // Refused (naming the argument) when CheckAdviserRequest finds one out of range. A stopped
 // search returns an empty result with Stopped set.
 Outcome<AdviserResult> AdviseDesigns(const AdviserRequest& request,
