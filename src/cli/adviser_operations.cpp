@@ -218,76 +218,49 @@ void WriteScreen(JsonWriter& w, const AdviserRequest& request, const AdviserResu
 // ---- The adviser's fields, read as its screen reads them -----------------------------------
 
 // A field's text as a number: empty when it is not one number a float can hold.
-std::optional<double> FieldNumber(std::string text) {
-  const auto first = text.find_first_not_of(" \t\r\n\f\v");
-  text = first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(" \t\r\n\f\v") - first + 1);
-  if (!IsNumberText(text)) return std::nullopt;
-  const double value = LeadingNumber(text);
-  if (!FitsFloat32(value)) return std::nullopt;
-  return value;
-}
-
 // The fields in the order the screen shows them; the first one that cannot be used is named,
 // as the range check names it. The request as AdviseDesigns takes it otherwise.
 void ReadAdviserFields(const Args& a, JsonWriter& w) {
-  using enum AdviserArgument;
-  AdviserRequest request;
   const bool inConverter = a.has("Converter");
-  if (inConverter) request.InConverter = a.converter("Converter");
-  const struct {
-    const char* name;
-    double AdviserRequest::*member;
-    AdviserArgument argument;
-  } numbers[] = {
-      {"RequiredInductance", &AdviserRequest::RequiredInductance, RequiredInductance},
-      {"InductanceTolerance", &AdviserRequest::InductanceTolerance, InductanceTolerance},
-      {"AverageCurrent", &AdviserRequest::AverageCurrent, AverageCurrent},
-      {"PeakCurrent", &AdviserRequest::PeakCurrent, PeakCurrent},
-      {"RippleCurrent", &AdviserRequest::RippleCurrent, RippleCurrent},
-      {"FrequencyKHz", &AdviserRequest::FrequencyKHz, FrequencyKHz},
-      {"AmbientTemperature", &AdviserRequest::AmbientTemperature, AmbientTemperature},
-      {"MaxTemperatureRise", &AdviserRequest::MaxTemperatureRise, MaxTemperatureRise},
-      {"MaxWoundOuterDiameter", &AdviserRequest::MaxWoundOuterDiameter, MaxWoundOuterDiameter},
-      {"MaxWoundHeight", &AdviserRequest::MaxWoundHeight, MaxWoundHeight},
-      {"MinRetention", &AdviserRequest::MinRetention, MinRetention},
-  };
-  const auto refuse = [&w](AdviserArgument argument) {
-    w.BeginObject().Key("Argument").String(AdviserArgumentName(argument)).Key("Request").Raw("null").EndObject();
-  };
   const bool atZero = a.text("InductanceAt") == "Zero";
   if (!atZero && a.text("InductanceAt") != "Average")
     throw Refusal{"argument \"InductanceAt\" must be \"Zero\" or \"Average\""};
-  for (const auto& n : numbers) {
-    const bool operatingPoint = n.argument == AverageCurrent || n.argument == PeakCurrent ||
-                                n.argument == RippleCurrent || n.argument == FrequencyKHz;
-    if (inConverter && operatingPoint) continue;  // the converter's own
-    if (!a.has(n.name)) throw Refusal{"missing argument \"" + std::string(n.name) + "\""};
-    const auto value = FieldNumber(a.text(n.name));
-    if (!value) return refuse(n.argument);
-    request.*n.member = *value;
-    if (n.argument == RequiredInductance && !inConverter)
-      request.Where = atZero ? InductanceAt::Zero : InductanceAt::Average;
-    if (CheckAdviserRequest(request) == n.argument) return refuse(n.argument);
-  }
-  // Counts: whole numbers within their ranges.
-  const auto count = [&a](const char* name, int most) -> std::optional<int> {
-    const auto value = FieldNumber(a.text(name));
-    if (!value || *value != std::floor(*value) || *value < 1 || *value > most) return std::nullopt;
-    return static_cast<int>(*value);
+  AdviserFieldTexts fields;
+  const std::pair<const char*, std::string*> texts[] = {
+      {"RequiredInductance", &fields.RequiredInductance},
+      {"InductanceTolerance", &fields.InductanceTolerance},
+      {"AverageCurrent", &fields.AverageCurrent},
+      {"PeakCurrent", &fields.PeakCurrent},
+      {"RippleCurrent", &fields.RippleCurrent},
+      {"FrequencyKHz", &fields.FrequencyKHz},
+      {"AmbientTemperature", &fields.AmbientTemperature},
+      {"MaxTemperatureRise", &fields.MaxTemperatureRise},
+      {"MaxWoundOuterDiameter", &fields.MaxWoundOuterDiameter},
+      {"MaxWoundHeight", &fields.MaxWoundHeight},
+      {"MinRetention", &fields.MinRetention},
+      {"MaxCoreCount", &fields.MaxCoreCount},
+      {"MaxStrandCount", &fields.MaxStrandCount},
   };
-  const auto cores = count("MaxCoreCount", kAdviserMostCoreCount);
-  if (!cores) return refuse(MaxCoreCount);
-  request.MaxCoreCount = *cores;
-  const auto strands = count("MaxStrandCount", kAdviserMostStrandCount);
-  if (!strands) return refuse(MaxStrandCount);
-  request.MaxStrandCount = *strands;
-  request.Series = {};
+  for (const auto& [name, text] : texts) {
+    if (a.has(name)) {
+      *text = a.text(name);
+    } else if (!inConverter) {  // the operating point's four are optional only then
+      throw Refusal{"missing argument \"" + std::string(name) + "\""};
+    }
+  }
+  fields.AtZero = atZero;
   for (const std::string& code : a.texts("Series")) {
     const auto known = std::find(kSeriesCodes.begin(), kSeriesCodes.end(), code);
     if (known == kSeriesCodes.end()) throw Refusal{"argument \"Series\": unknown series \"" + code + "\""};
-    request.Series[static_cast<std::size_t>(known - kSeriesCodes.begin())] = true;
+    fields.Series[static_cast<std::size_t>(known - kSeriesCodes.begin())] = true;
   }
-  if (const AdviserArgument bad = CheckAdviserRequest(request); bad != None) return refuse(bad);
+  if (inConverter) fields.InConverter = a.converter("Converter");
+  const auto read = qiro::ReadAdviserFields(fields);
+  if (const auto* bad = std::get_if<AdviserArgument>(&read)) {
+    w.BeginObject().Key("Argument").String(AdviserArgumentName(*bad)).Key("Request").Raw("null").EndObject();
+    return;
+  }
+  const AdviserRequest& request = std::get<AdviserRequest>(read);
   // The request as AdviseDesigns takes it.
   w.BeginObject().Key("Argument").Raw("null").Key("Request").BeginObject();
   w.Key("RequiredInductance").Float64(request.RequiredInductance);

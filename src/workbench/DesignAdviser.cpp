@@ -57,22 +57,6 @@ bool SameDesign(const AdvisedDesign& a, const AdvisedDesign& b) {
          a.StrandCount == b.StrandCount && a.Turns == b.Turns;
 }
 
-// A field read as a number: empty when its text is not one number a float can hold.
-std::optional<double> ReadNumber(const QLineEdit* field) {
-  const std::string text = field->text().trimmed().toStdString();
-  if (!IsNumberText(text)) return std::nullopt;
-  const double value = LeadingNumber(text);
-  if (!FitsFloat32(value)) return std::nullopt;
-  return value;
-}
-
-// A count: a whole number, else out of range (the caller's range message follows).
-std::optional<int> ReadCount(const QLineEdit* field) {
-  const auto value = ReadNumber(field);
-  if (!value || *value != std::floor(*value) || std::fabs(*value) > 1e6) return std::nullopt;
-  return static_cast<int>(*value);
-}
-
 }  // namespace
 
 DesignAdviser::DesignAdviser(QWidget* parent)
@@ -309,53 +293,30 @@ QString DesignAdviser::ArgumentMessage(AdviserArgument argument) {
 }
 
 std::optional<QString> DesignAdviser::ReadRequest(AdviserRequest& request) const {
-  using enum AdviserArgument;
-  const struct {
-    QLineEdit* field;
-    double AdviserRequest::*member;
-    AdviserArgument argument;
-  } numbers[] = {
-      {ui_->txtInductance, &AdviserRequest::RequiredInductance, RequiredInductance},
-      {ui_->txtTolerance, &AdviserRequest::InductanceTolerance, InductanceTolerance},
-      {ui_->txtAverage, &AdviserRequest::AverageCurrent, AverageCurrent},
-      {ui_->txtPeak, &AdviserRequest::PeakCurrent, PeakCurrent},
-      {ui_->txtRipple, &AdviserRequest::RippleCurrent, RippleCurrent},
-      {ui_->txtFrequency, &AdviserRequest::FrequencyKHz, FrequencyKHz},
-      {ui_->txtAmbient, &AdviserRequest::AmbientTemperature, AmbientTemperature},
-      {ui_->txtMaxRise, &AdviserRequest::MaxTemperatureRise, MaxTemperatureRise},
-      {ui_->txtMaxDiameter, &AdviserRequest::MaxWoundOuterDiameter, MaxWoundOuterDiameter},
-      {ui_->txtMaxHeight, &AdviserRequest::MaxWoundHeight, MaxWoundHeight},
-      {ui_->txtMinRetention, &AdviserRequest::MinRetention, MinRetention},
-  };
-  // Fields in the order they are shown; the first one that cannot be used is named.
-  request.InConverter = converter_;
-  for (const auto& n : numbers) {
-    if (converter_ && (n.argument == AverageCurrent || n.argument == PeakCurrent ||
-                       n.argument == RippleCurrent || n.argument == FrequencyKHz))
-      continue;  // the converter's own
-    const auto value = ReadNumber(n.field);
-    if (!value) return ArgumentMessage(n.argument);
-    request.*n.member = *value;
-    if (n.argument == RequiredInductance && !converter_)
-      request.Where = ui_->optStatic->isChecked() ? InductanceAt::Zero : InductanceAt::Average;
-    if (const AdviserArgument bad = CheckAdviserRequest(request);
-        bad == n.argument) {
-      return ArgumentMessage(bad);
-    }
-  }
-  const auto cores = ReadCount(ui_->txtMaxCores);
-  if (!cores || *cores < 1 || *cores > kAdviserMostCoreCount) return ArgumentMessage(MaxCoreCount);
-  request.MaxCoreCount = *cores;
-  const auto strands = ReadCount(ui_->txtMaxStrands);
-  if (!strands || *strands < 1 || *strands > kAdviserMostStrandCount)
-    return ArgumentMessage(MaxStrandCount);
-  request.MaxStrandCount = *strands;
+  const auto text = [](const QLineEdit* field) { return field->text().trimmed().toStdString(); };
+  AdviserFieldTexts fields;
+  fields.RequiredInductance = text(ui_->txtInductance);
+  fields.InductanceTolerance = text(ui_->txtTolerance);
+  fields.AverageCurrent = text(ui_->txtAverage);
+  fields.PeakCurrent = text(ui_->txtPeak);
+  fields.RippleCurrent = text(ui_->txtRipple);
+  fields.FrequencyKHz = text(ui_->txtFrequency);
+  fields.AmbientTemperature = text(ui_->txtAmbient);
+  fields.MaxTemperatureRise = text(ui_->txtMaxRise);
+  fields.MaxWoundOuterDiameter = text(ui_->txtMaxDiameter);
+  fields.MaxWoundHeight = text(ui_->txtMaxHeight);
+  fields.MinRetention = text(ui_->txtMinRetention);
+  fields.MaxCoreCount = text(ui_->txtMaxCores);
+  fields.MaxStrandCount = text(ui_->txtMaxStrands);
+  fields.AtZero = ui_->optStatic->isChecked();
   for (int i = 0; i < 7; ++i) {
-    request.Series[static_cast<std::size_t>(i)] =
+    fields.Series[static_cast<std::size_t>(i)] =
         findChild<QCheckBox*>(QStringLiteral("chkSeries%1").arg(i))->isChecked();
   }
-  if (const AdviserArgument bad = CheckAdviserRequest(request); bad != None)
-    return ArgumentMessage(bad);
+  fields.InConverter = converter_;
+  const auto read = ReadAdviserFields(fields);
+  if (const auto* bad = std::get_if<AdviserArgument>(&read)) return ArgumentMessage(*bad);
+  request = std::get<AdviserRequest>(read);
   return std::nullopt;
 }
 

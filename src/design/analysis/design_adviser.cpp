@@ -12,6 +12,7 @@
 #include "core-data/catalogue.h"
 #include "magnetics/bias_permeability.h"
 #include "text/float_range.h"
+#include "text/number_text.h"
 
 namespace qiro {
 namespace {
@@ -565,6 +566,72 @@ std::optional<DrawnDesigns> DesignsToDraw(const AdviserResult& result) {
     }
   }
   return drawn;
+}
+
+namespace {
+
+// A field's number: its text without surrounding white space, a number text whose value a
+// float holds.
+std::optional<double> FieldNumber(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r\n\f\v");
+  text = first == std::string_view::npos
+             ? std::string_view()
+             : text.substr(first, text.find_last_not_of(" \t\r\n\f\v") - first + 1);
+  if (!IsNumberText(text)) return std::nullopt;
+  const double value = LeadingNumber(text);
+  if (!FitsFloat32(value)) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::variant<AdviserRequest, AdviserArgument> ReadAdviserFields(const AdviserFieldTexts& f) {
+  using enum AdviserArgument;
+  AdviserRequest request;
+  request.InConverter = f.InConverter;
+  const struct {
+    const std::string& text;
+    double AdviserRequest::*member;
+    AdviserArgument argument;
+  } numbers[] = {
+      {f.RequiredInductance, &AdviserRequest::RequiredInductance, RequiredInductance},
+      {f.InductanceTolerance, &AdviserRequest::InductanceTolerance, InductanceTolerance},
+      {f.AverageCurrent, &AdviserRequest::AverageCurrent, AverageCurrent},
+      {f.PeakCurrent, &AdviserRequest::PeakCurrent, PeakCurrent},
+      {f.RippleCurrent, &AdviserRequest::RippleCurrent, RippleCurrent},
+      {f.FrequencyKHz, &AdviserRequest::FrequencyKHz, FrequencyKHz},
+      {f.AmbientTemperature, &AdviserRequest::AmbientTemperature, AmbientTemperature},
+      {f.MaxTemperatureRise, &AdviserRequest::MaxTemperatureRise, MaxTemperatureRise},
+      {f.MaxWoundOuterDiameter, &AdviserRequest::MaxWoundOuterDiameter, MaxWoundOuterDiameter},
+      {f.MaxWoundHeight, &AdviserRequest::MaxWoundHeight, MaxWoundHeight},
+      {f.MinRetention, &AdviserRequest::MinRetention, MinRetention},
+  };
+  for (const auto& n : numbers) {
+    if (f.InConverter && (n.argument == AverageCurrent || n.argument == PeakCurrent ||
+                          n.argument == RippleCurrent || n.argument == FrequencyKHz))
+      continue;  // the converter's own
+    const auto value = FieldNumber(n.text);
+    if (!value) return n.argument;
+    request.*n.member = *value;
+    if (n.argument == RequiredInductance && !f.InConverter)
+      request.Where = f.AtZero ? InductanceAt::Zero : InductanceAt::Average;
+    if (CheckAdviserRequest(request) == n.argument) return n.argument;
+  }
+  // Counts: whole numbers within their ranges.
+  const auto count = [](const std::string& text, int most) -> std::optional<int> {
+    const auto value = FieldNumber(text);
+    if (!value || *value != std::floor(*value) || *value < 1 || *value > most) return std::nullopt;
+    return static_cast<int>(*value);
+  };
+  const auto cores = count(f.MaxCoreCount, kAdviserMostCoreCount);
+  if (!cores) return MaxCoreCount;
+  request.MaxCoreCount = *cores;
+  const auto strands = count(f.MaxStrandCount, kAdviserMostStrandCount);
+  if (!strands) return MaxStrandCount;
+  request.MaxStrandCount = *strands;
+  request.Series = f.Series;
+  if (const AdviserArgument bad = CheckAdviserRequest(request); bad != None) return bad;
+  return request;
 }
 
 }  // namespace qiro

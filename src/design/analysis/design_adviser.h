@@ -24,6 +24,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "design/analysis/converter_operation.h"
@@ -166,6 +167,20 @@ struct AdviserControl {
   std::function<void(double)> Progress;
   int Threads = 0;  // 0 = the machine's cores
 };
+
+// The adviser window's fields as typed, read as the window reads them: in the order it shows
+// them, each a number text within the float range (counts whole), the first that cannot be
+// used named as its range check names it. The four fields of the operating point are not read
+// when a converter sets them.
+struct AdviserFieldTexts {
+  std::string RequiredInductance, InductanceTolerance, AverageCurrent, PeakCurrent,
+      RippleCurrent, FrequencyKHz, AmbientTemperature, MaxTemperatureRise,
+      MaxWoundOuterDiameter, MaxWoundHeight, MinRetention, MaxCoreCount, MaxStrandCount;
+  bool AtZero = false;  // "初始感量" rather than "平均电流下的感量"
+  std::array<bool, 7> Series{};
+  std::optional<Converter> InConverter;
+};
+std::variant<AdviserRequest, AdviserArgument> ReadAdviserFields(const AdviserFieldTexts& fields);
 
 // What a chart of the feasible designs draws: per series (indexed as kSeriesCodes) the
 // designs' indices into Feasible, all of them, or beyond kMostDrawnDesigns one per cell of a
