@@ -55,8 +55,8 @@ export function translateTree(root = document) {
     element.textContent = withoutAccelerator(tr(context, source));
   }
   for (const element of root.querySelectorAll("[data-tr-attr]")) {
-    for (const spec of element.dataset.trAttr.split(";")) {
-      const [attribute, rest] = splitOnce(spec);
+    for (const entry of element.dataset.trAttr.split(";")) {
+      const [attribute, rest] = splitOnce(entry);
       const [context, source] = splitOnce(rest);
       element.setAttribute(attribute, tr(context, source));
     }
